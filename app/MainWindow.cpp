@@ -1,0 +1,129 @@
+#include "app/MainWindow.h"
+
+#include "app/SlimScrollBarStyle.h"
+#include "ui_MainWindow.h"
+#include "widgets/PlayerWidget.h"
+#include "widgets/addPlayerDialog.h"
+#include "widgets/optionsDialog.h"
+
+#include <QMessageBox>
+#include <QScrollBar>
+
+namespace {
+
+// A player row is drawn for this size and does not stretch: the player area
+// scrolls rather than squeeze rows below it or cut off their right edge.
+constexpr QSize rowSize(371, 41);
+
+// The record holds names and titles as UTF-8, so that no text is altered on its way through.
+std::string toRecord(const QString &text)
+{
+    return text.toStdString();
+}
+
+QString fromRecord(const std::string &text)
+{
+    return QString::fromStdString(text);
+}
+
+} // namespace
+
+MainWindow::MainWindow(QWidget *parent)
+    : QMainWindow(parent), form(std::make_unique<Ui::MainWindow>())
+{
+    form->setupUi(this);
+
+    // The player area is just wide enough for a row and a slim scroll bar.
+    QScrollBar *bar = form->playerArea->verticalScrollBar();
+    auto *style = new SlimScrollBarStyle(form->playerArea->width() - rowSize.width());
+    style->setParent(bar);
+    bar->setStyle(style);
+
+    connect(form->addplayerButton, SIGNAL(clicked()), this, SLOT(addPlayer()));
+    connect(form->actionAdd_Player, SIGNAL(triggered()), this, SLOT(addPlayer()));
+    connect(form->actionRestart, SIGNAL(triggered()), this, SLOT(on_restartButton_clicked()));
+    connect(form->actionNew, SIGNAL(triggered()), this, SLOT(on_endButton_clicked()));
+    connect(form->actionQuit, SIGNAL(triggered()), this, SLOT(close()));
+
+    on_actionOptions_triggered();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::addPlayer()
+{
+    addPlayerDialog dialog(nullptr);
+    if (!dialog.exec())
+        return;
+
+    const QString name = dialog.name();
+    std::string key = toRecord(name);
+    if (game.hasPlayer(key)) {
+        QMessageBox::information(
+            this, QStringLiteral("Player Already Exists"),
+            QStringLiteral("That player name already exists, please choose another."),
+            QMessageBox::Ok);
+        return;
+    }
+
+    auto *row = new PlayerWidget(this, name);
+    connect(row, SIGNAL(addPoints(QString, int)), this, SLOT(addPoints(QString, int)));
+    form->playerGrid->addWidget(row);
+    game.addPlayer(std::move(key), row);
+    fitPlayerArea();
+}
+
+void MainWindow::addPoints(const QString &name, int points)
+{
+    game.addPoints(toRecord(name), points);
+}
+
+void MainWindow::on_endButton_clicked()
+{
+    const QString text = QStringLiteral("And the winner is...\n") + fromRecord(game.winner()) +
+                         QStringLiteral("!!!");
+    QMessageBox::information(this, QStringLiteral("Winner!"), text, QMessageBox::Ok);
+}
+
+void MainWindow::on_restartButton_clicked()
+{
+    game.resetAll();
+}
+
+void MainWindow::on_actionOptions_triggered()
+{
+    optionsDialog dialog(this, fromRecord(game.title()));
+    if (!dialog.exec())
+        return;
+
+    const QString title = dialog.title();
+    form->titleLabel->setText(title);
+    game.setTitle(toRecord(title));
+    titleAccepted = true;
+}
+
+void MainWindow::changeEvent(QEvent *e)
+{
+    QMainWindow::changeEvent(e);
+    if (e->type() != QEvent::LanguageChange)
+        return;
+
+    form->retranslateUi(this);
+    // "Game Title" is only a placeholder: once the user has chosen a title, it stays.
+    if (titleAccepted)
+        form->titleLabel->setText(fromRecord(game.title()));
+}
+
+// While every row can have its full height, the rows share the player area. Past
+// that, the area scrolls, each row keeps the height it is drawn for, and the view
+// follows the newest row, which is the last.
+void MainWindow::fitPlayerArea()
+{
+    const int rows = form->playerGrid->count();
+    if (rows * rowSize.height() <= form->playerArea->height())
+        return;
+    form->widget->setMinimumHeight(rows * rowSize.height() +
+                                   (rows - 1) * form->playerGrid->spacing());
+    QScrollBar *bar = form->playerArea->verticalScrollBar();
+    bar->setValue(bar->maximum());
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "game/Game.h"
+
+#include <QMainWindow>
+
+#include <memory>
+
+namespace Ui {
+class MainWindow;
+}
+
+// The game's window: the title line, one row per player and the commands of the "Game" menu.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // Asks for the game title before it returns, so that the title dialog comes
+    // before the window is shown.
+    explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+public slots:
+    void addPlayer();
+    void addPoints(const QString &, int);
+
+protected:
+    void changeEvent(QEvent *e) override;
+
+private slots:
+    void on_endButton_clicked();
+    void on_restartButton_clicked();
+    void on_actionOptions_triggered();
+
+private:
+    void fitPlayerArea();
+
+    std::unique_ptr<Ui::MainWindow> form;
+    Game game;
+    bool titleAccepted = false;
+};

@@ -1,0 +1,14 @@
+#include "game/Player.h"
+
+#include "game/Points.h"
+
+#include <utility>
+
+Player::Player(std::string name, PlayerWidget *widget) : m_name(std::move(name)), m_widget(widget)
+{
+}
+
+void Player::addPoints(int delta)
+{
+    m_points = wrappingSum(m_points, delta);
+}

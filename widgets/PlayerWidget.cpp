@@ -1,0 +1,35 @@
+#include "widgets/PlayerWidget.h"
+
+#include "game/Points.h"
+#include "ui_PlayerWidget.h"
+#include "widgets/addpointsDialog.h"
+
+PlayerWidget::PlayerWidget(QWidget *parent, const QString &name)
+    : QWidget(parent), form(std::make_unique<Ui::PlayerWidget>())
+{
+    form->setupUi(this);
+    form->nameLabel->setText(name);
+    resetPoints();
+}
+
+PlayerWidget::~PlayerWidget() = default;
+
+void PlayerWidget::resetPoints()
+{
+    form->points->setText(QStringLiteral("0"));
+}
+
+void PlayerWidget::on_addpointsButton_clicked()
+{
+    addpointsDialog dialog(nullptr);
+    if (!dialog.exec())
+        return;
+
+    const int amount = dialog.points();
+    // The label is the row's only copy of the total; text that is not a number counts as 0.
+    const int total = form->points->text().toInt();
+    QString sum;
+    sum.setNum(wrappingSum(total, amount));
+    form->points->setText(sum);
+    emit addPoints(form->nameLabel->text(), amount);
+}

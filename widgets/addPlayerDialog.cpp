@@ -1,0 +1,23 @@
+#include "widgets/addPlayerDialog.h"
+
+#include "ui_addPlayerDialog.h"
+
+addPlayerDialog::addPlayerDialog(QWidget *parent)
+    : QDialog(parent), form(std::make_unique<Ui::addPlayerDialog>())
+{
+    form->setupUi(this);
+}
+
+addPlayerDialog::~addPlayerDialog() = default;
+
+QString addPlayerDialog::name() const
+{
+    return form->nameEdit->text();
+}
+
+void addPlayerDialog::changeEvent(QEvent *e)
+{
+    QDialog::changeEvent(e);
+    if (e->type() == QEvent::LanguageChange)
+        form->retranslateUi(this);
+}

@@ -1,0 +1,17 @@
+#include "widgets/optionsDialog.h"
+
+#include "ui_optionsDialog.h"
+
+optionsDialog::optionsDialog(QWidget *parent, const QString &title)
+    : QDialog(parent), form(std::make_unique<Ui::optionsDialog>())
+{
+    form->setupUi(this);
+    form->titleEdit->setText(title);
+}
+
+optionsDialog::~optionsDialog() = default;
+
+QString optionsDialog::title() const
+{
+    return form->titleEdit->text();
+}
