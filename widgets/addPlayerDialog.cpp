@@ -6,6 +6,8 @@ addPlayerDialog::addPlayerDialog(QWidget *parent)
     : QDialog(parent), form(std::make_unique<Ui::addPlayerDialog>())
 {
     form->setupUi(this);
+    // The buttons come first in the focus chain; typing goes to the field.
+    form->nameEdit->setFocus();
 }
 
 addPlayerDialog::~addPlayerDialog() = default;

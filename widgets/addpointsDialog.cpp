@@ -6,6 +6,8 @@ addpointsDialog::addpointsDialog(QWidget *parent)
     : QDialog(parent), form(std::make_unique<Ui::addpointsDialog>())
 {
     form->setupUi(this);
+    // The buttons come first in the focus chain; typing goes to the field.
+    form->points->setFocus();
 }
 
 addpointsDialog::~addpointsDialog() = default;
