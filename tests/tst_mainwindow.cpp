@@ -1,0 +1,541 @@
+#include "ModalAnswerer.h"
+#include "app/MainWindow.h"
+#include "widgets/PlayerWidget.h"
+#include "widgets/addPlayerDialog.h"
+#include "widgets/addpointsDialog.h"
+#include "widgets/optionsDialog.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMetaMethod>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QTest>
+#include <QTranslator>
+
+#include <climits>
+
+namespace {
+const QString nobody = "And the winner is...\nnobody...!!!";
+
+#define VERIFY_ANSWERED(answerer)                                                                  \
+    QVERIFY2((answerer).done(), qPrintable((answerer).problems().join("; ")))
+
+// The window as it comes up once its title dialog has been answered.
+std::unique_ptr<MainWindow> openWindow(const QString &title = QString())
+{
+    ModalAnswerer answerer{title.isNull() ? answer::cancel() : answer::accept(title)};
+    auto window = std::make_unique<MainWindow>();
+    return answerer.done() ? std::move(window) : nullptr;
+}
+
+QList<PlayerWidget *> rows(const MainWindow &window)
+{
+    return window.findChildren<PlayerWidget *>();
+}
+
+QString label(const QWidget &owner, const char *name)
+{
+    return owner.findChild<QLabel *>(name)->text();
+}
+
+template <typename T = QPushButton> T *child(const QWidget &owner, const char *name)
+{
+    return owner.findChild<T *>(name);
+}
+
+// Runs a command that opens one dialog or message box, answered by the step.
+bool run(const std::function<void()> &command, const ModalAnswerer::Step &step)
+{
+    ModalAnswerer answerer{step};
+    command();
+    return answerer.done();
+}
+
+bool addPlayer(MainWindow &window, const QString &name)
+{
+    return run([&] { child(window, "addplayerButton")->click(); }, answer::accept(name));
+}
+
+bool addPoints(PlayerWidget *row, const QString &points)
+{
+    return run([&] { child(*row, "addpointsButton")->click(); }, answer::accept(points));
+}
+
+QString announced(MainWindow &window)
+{
+    QString title, text;
+    if (!run([&] { child(window, "endButton")->click(); }, answer::readMessage(&title, &text)))
+        return "(no message)";
+    return title == "Winner!" ? text : "(titled " + title + ")";
+}
+
+class MarkingTranslator : public QTranslator {
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char *context, const char *source, const char *, int) const override
+    {
+        return QString("%1|%2").arg(context, source);
+    }
+};
+
+struct Score {
+    QString name;
+    QString points;
+};
+} // namespace
+
+Q_DECLARE_METATYPE(QList<Score>)
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void titleDialogComesFirst_data();
+    void titleDialogComesFirst();
+    void formObjects_data();
+    void formObjects();
+    void gameMenu();
+    void slotsInOrder_data();
+    void slotsInOrder();
+    void duplicateNameIsRefused();
+    void winnerMessage_data();
+    void winnerMessage();
+    void restart();
+    void menuEntriesActAsButtons_data();
+    void menuEntriesActAsButtons();
+    void optionsIsPrefilled();
+    void markupIsShownLiterally();
+    void playerArea_data();
+    void playerArea();
+    void titleSurvivesLanguageChange_data();
+    void titleSurvivesLanguageChange();
+    void rowAndRecordAgreeAtTheWrap();
+};
+
+void MainWindowTest::titleDialogComesFirst_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("accepted") << "Quiz Night"
+                              << "Quiz Night";
+    QTest::newRow("accepted empty") << ""
+                                    << "";
+    QTest::newRow("cancelled") << QString() << "Game Title";
+}
+
+void MainWindowTest::titleDialogComesFirst()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+
+    QString dialogClass, prefilled;
+    bool windowShown = true;
+    ModalAnswerer answerer{[&](QWidget *dialog) {
+        dialogClass = dialog->metaObject()->className();
+        prefilled = dialog->findChild<QLineEdit *>()->text();
+        windowShown = std::ranges::any_of(QApplication::topLevelWidgets(), [](QWidget *w) {
+            return qobject_cast<MainWindow *>(w) && w->isVisible();
+        });
+        (typed.isNull() ? answer::cancel() : answer::accept(typed))(dialog);
+    }};
+    MainWindow window;
+    VERIFY_ANSWERED(answerer);
+    QCOMPARE(dialogClass, QString("optionsDialog"));
+    QCOMPARE(prefilled, QString());
+    QVERIFY(!windowShown);
+    QCOMPARE(label(window, "titleLabel"), shown);
+    QCOMPARE(window.windowTitle(), QString("Vorrintal"));
+}
+
+void MainWindowTest::formObjects_data()
+{
+    QTest::addColumn<QString>("object");
+    QTest::addColumn<QString>("className");
+    QTest::addColumn<QString>("parent");
+    QTest::addColumn<QRect>("geometry");
+    QTest::addColumn<QString>("text");
+
+    const QRect any;
+    // clang-format off
+    QTest::newRow("central") << "centralwidget" << "QWidget" << "MainWindow" << any << "";
+    QTest::newRow("title") << "titleLabel" << "QLabel" << "centralwidget" << QRect(7, 60, 381, 20) << "Game Title";
+    QTest::newRow("player area") << "playerArea" << "QScrollArea" << "centralwidget" << QRect(10, 80, 381, 371) << "";
+    QTest::newRow("players") << "widget" << "QWidget" << "qt_scrollarea_viewport" << QRect(0, 0, 381, 371) << "";
+    QTest::newRow("button row") << "widget1" << "QWidget" << "centralwidget" << QRect(7, 10, 381, 41) << "";
+    QTest::newRow("add player") << "addplayerButton" << "QPushButton" << "widget1" << any << "Add Player";
+    QTest::newRow("restart") << "restartButton" << "QPushButton" << "widget1" << any << "Restart";
+    QTest::newRow("end") << "endButton" << "QPushButton" << "widget1" << any << "End Game";
+    QTest::newRow("menu bar") << "menubar" << "QMenuBar" << "MainWindow" << any << "";
+    QTest::newRow("menu") << "menuGame" << "QMenu" << "menubar" << any << "";
+    QTest::newRow("status bar") << "statusbar" << "QStatusBar" << "MainWindow" << any << "";
+    // clang-format on
+}
+
+void MainWindowTest::formObjects()
+{
+    QFETCH(QString, object);
+    QFETCH(QString, className);
+    QFETCH(QString, parent);
+    QFETCH(QRect, geometry);
+    QFETCH(QString, text);
+
+    auto window = openWindow();
+    QVERIFY(window);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QCOMPARE(window->objectName(), QString("MainWindow"));
+    QCOMPARE(window->size(), QSize(400, 494));
+
+    auto *widget = window->findChild<QWidget *>(object);
+    QVERIFY(widget);
+    QCOMPARE(widget->metaObject()->className(), className);
+    QCOMPARE(widget->parentWidget()->objectName(), parent);
+    if (!geometry.isNull())
+        QCOMPARE(widget->geometry(), geometry);
+    QCOMPARE(widget->property("text").toString(), text);
+}
+
+void MainWindowTest::gameMenu()
+{
+    auto window = openWindow();
+    QVERIFY(window);
+    auto *menu = child<QMenu>(*window, "menuGame");
+    QCOMPARE(menu->title(), QString("Game"));
+    QCOMPARE(child<QMenuBar>(*window, "menubar")->actions(), QList<QAction *>{menu->menuAction()});
+
+    QStringList names, texts;
+    for (QAction *action : menu->actions()) {
+        names << action->objectName();
+        texts << action->text();
+        QVERIFY(action->shortcut().isEmpty());
+    }
+    QCOMPARE(names, QStringList({"actionAdd_Player", "actionRestart", "actionNew", "actionOptions",
+                                 "actionQuit"}));
+    QCOMPARE(texts, QStringList({"Add Player", "Restart", "End Game", "Options", "Quit"}));
+
+    // The buttons sit between the two spacers, in this order.
+    QLayout *buttonRow = child<QWidget>(*window, "widget1")->layout();
+    QCOMPARE(buttonRow->count(), 5);
+    QVERIFY(buttonRow->itemAt(0)->spacerItem() && buttonRow->itemAt(4)->spacerItem());
+    QCOMPARE(buttonRow->itemAt(1)->widget()->objectName(), QString("addplayerButton"));
+    QCOMPARE(buttonRow->itemAt(3)->widget()->objectName(), QString("endButton"));
+
+    auto *title = child<QLabel>(*window, "titleLabel");
+    QCOMPARE(title->alignment(), Qt::AlignCenter);
+    QCOMPARE(title->textFormat(), Qt::PlainText);
+    QCOMPARE(child<QWidget>(*window, "widget")->layout()->objectName(), QString("playerGrid"));
+}
+
+void MainWindowTest::slotsInOrder_data()
+{
+    QTest::addColumn<const QMetaObject *>("meta");
+    QTest::addColumn<QStringList>("methods");
+
+    QTest::newRow("MainWindow") << &MainWindow::staticMetaObject
+                                << QStringList{"public slot addPlayer()",
+                                               "public slot addPoints(QString,int)",
+                                               "private slot on_endButton_clicked()",
+                                               "private slot on_restartButton_clicked()",
+                                               "private slot on_actionOptions_triggered()"};
+    QTest::newRow("PlayerWidget") << &PlayerWidget::staticMetaObject
+                                  << QStringList{"public signal addPoints(QString,int)",
+                                                 "private slot on_addpointsButton_clicked()"};
+    QTest::newRow("addPlayerDialog") << &addPlayerDialog::staticMetaObject << QStringList{};
+    QTest::newRow("optionsDialog") << &optionsDialog::staticMetaObject << QStringList{};
+    QTest::newRow("addpointsDialog") << &addpointsDialog::staticMetaObject << QStringList{};
+}
+
+void MainWindowTest::slotsInOrder()
+{
+    QFETCH(const QMetaObject *, meta);
+    QFETCH(QStringList, methods);
+
+    QStringList declared;
+    for (int i = meta->methodOffset(); i < meta->methodCount(); ++i) {
+        const QMetaMethod method = meta->method(i);
+        const char *access[] = {"private", "protected", "public"};
+        declared << QString("%1 %2 %3")
+                        .arg(access[method.access()],
+                             method.methodType() == QMetaMethod::Signal ? "signal" : "slot",
+                             method.methodSignature());
+        QVERIFY(method.parameterNames().join().isEmpty());
+    }
+    QCOMPARE(declared, methods);
+}
+
+void MainWindowTest::duplicateNameIsRefused()
+{
+    auto window = openWindow();
+    QVERIFY(window);
+    QVERIFY(addPlayer(*window, "Bo"));
+
+    QString title, text;
+    QMessageBox::StandardButtons buttons;
+    ModalAnswerer answerer{answer::accept("Bo"), [&](QWidget *box) {
+                               buttons = qobject_cast<QMessageBox *>(box)->standardButtons();
+                               answer::readMessage(&title, &text)(box);
+                           }};
+    child(*window, "addplayerButton")->click();
+    VERIFY_ANSWERED(answerer);
+    QCOMPARE(title, QString("Player Already Exists"));
+    QCOMPARE(text, QString("That player name already exists, please choose another."));
+    QCOMPARE(buttons, QMessageBox::Ok);
+    QCOMPARE(rows(*window).size(), 1);
+}
+
+void MainWindowTest::winnerMessage_data()
+{
+    QTest::addColumn<QList<Score>>("scores");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("no players") << QList<Score>{} << nobody;
+    QTest::newRow("0 and below") << QList<Score>{{"A", "0"}, {"B", "-3"}} << nobody;
+    QTest::newRow("a winner") << QList<Score>{{"A", "2"}, {"B", "7"}}
+                              << "And the winner is...\nB!!!";
+    QTest::newRow("tie goes to the first added")
+        << QList<Score>{{"A", "3"}, {"B", "3"}} << "And the winner is...\nA!!!";
+    QTest::newRow("empty name") << QList<Score>{{"", "1"}} << "And the winner is...\n!!!";
+    QTest::newRow("letters beyond Latin-1")
+        << QList<Score>{{"Łukasz", "4"}, {"Šukasz", "5"}} << "And the winner is...\nŠukasz!!!";
+    QTest::newRow("markup") << QList<Score>{{"<b>Bo</b>", "1"}}
+                            << "And the winner is...\n<b>Bo</b>!!!";
+}
+
+void MainWindowTest::winnerMessage()
+{
+    QFETCH(QList<Score>, scores);
+    QFETCH(QString, message);
+
+    auto window = openWindow();
+    QVERIFY(window);
+    for (const Score &score : scores)
+        QVERIFY(addPlayer(*window, score.name));
+    QCOMPARE(rows(*window).size(), scores.size());
+    for (int i = 0; i < scores.size(); ++i)
+        QVERIFY(addPoints(rows(*window)[i], scores[i].points));
+
+    QCOMPARE(announced(*window), message);
+    // Announcing the winner ends nothing: the totals stay.
+    for (int i = 0; i < scores.size(); ++i)
+        QCOMPARE(label(*rows(*window)[i], "points"), scores[i].points);
+}
+
+void MainWindowTest::restart()
+{
+    auto window = openWindow("Final");
+    QVERIFY(window);
+    for (const char *name : {"A", "B"})
+        QVERIFY(addPlayer(*window, name));
+    QVERIFY(addPoints(rows(*window)[0], "5"));
+    QVERIFY(addPoints(rows(*window)[1], "-2"));
+
+    child(*window, "restartButton")->click();
+
+    QCOMPARE(rows(*window).size(), 2);
+    for (PlayerWidget *row : rows(*window))
+        QCOMPARE(label(*row, "points"), QString("0"));
+    QCOMPARE(label(*rows(*window)[1], "nameLabel"), QString("B"));
+    QCOMPARE(label(*window, "titleLabel"), QString("Final"));
+    QCOMPARE(announced(*window), nobody);
+    // Play goes on from 0.
+    QVERIFY(addPoints(rows(*window)[1], "1"));
+    QCOMPARE(announced(*window), QString("And the winner is...\nB!!!"));
+}
+
+void MainWindowTest::menuEntriesActAsButtons_data()
+{
+    QTest::addColumn<bool>("fromMenu");
+    QTest::newRow("buttons") << false;
+    QTest::newRow("menu") << true;
+}
+
+void MainWindowTest::menuEntriesActAsButtons()
+{
+    QFETCH(bool, fromMenu);
+    auto window = openWindow();
+    QVERIFY(window);
+    auto command = [&](const char *button, const char *action) {
+        return [&window, fromMenu, button, action] {
+            if (fromMenu)
+                child<QAction>(*window, action)->trigger();
+            else
+                child(*window, button)->click();
+        };
+    };
+
+    QVERIFY(run(command("addplayerButton", "actionAdd_Player"), answer::accept("Ann")));
+    QCOMPARE(rows(*window).size(), 1);
+    QVERIFY(addPoints(rows(*window)[0], "8"));
+
+    QString title, text;
+    QVERIFY(run(command("endButton", "actionNew"), answer::readMessage(&title, &text)));
+    QCOMPARE(title, QString("Winner!"));
+    QCOMPARE(text, QString("And the winner is...\nAnn!!!"));
+
+    command("restartButton", "actionRestart")();
+    QCOMPARE(label(*rows(*window)[0], "points"), QString("0"));
+    QCOMPARE(announced(*window), nobody);
+}
+
+void MainWindowTest::optionsIsPrefilled()
+{
+    auto window = openWindow("Ελληνικά 🎲");
+    QVERIFY(window);
+    auto *options = child<QAction>(*window, "actionOptions");
+
+    QString prefilled;
+    auto readThen = [&](const ModalAnswerer::Step &step) {
+        return [&prefilled, step](QWidget *dialog) {
+            prefilled = dialog->findChild<QLineEdit *>("titleEdit")->text();
+            step(dialog);
+        };
+    };
+    QVERIFY(run([&] { options->trigger(); }, readThen(answer::cancel())));
+    QCOMPARE(prefilled, QString("Ελληνικά 🎲"));
+    QCOMPARE(label(*window, "titleLabel"), QString("Ελληνικά 🎲"));
+
+    QVERIFY(run([&] { options->trigger(); }, readThen(answer::accept(""))));
+    QCOMPARE(label(*window, "titleLabel"), QString());
+    QVERIFY(run([&] { options->trigger(); }, readThen(answer::cancel())));
+    QCOMPARE(prefilled, QString());
+}
+
+void MainWindowTest::markupIsShownLiterally()
+{
+    auto window = openWindow("<img src=x>");
+    QVERIFY(window);
+    QVERIFY(addPlayer(*window, "<b>Bo</b>"));
+
+    auto *name = child<QLabel>(*rows(*window)[0], "nameLabel");
+    QCOMPARE(name->text(), QString("<b>Bo</b>"));
+    QCOMPARE(name->textFormat(), Qt::PlainText);
+    QCOMPARE(label(*window, "titleLabel"), QString("<img src=x>"));
+    QCOMPARE(child<QLabel>(*window, "titleLabel")->textFormat(), Qt::PlainText);
+}
+
+void MainWindowTest::playerArea_data()
+{
+    QTest::addColumn<int>("players");
+    QTest::addColumn<bool>("scrolls");
+    QTest::newRow("1") << 1 << false;
+    QTest::newRow("9") << 9 << false;
+    QTest::newRow("10") << 10 << true;
+    QTest::newRow("25") << 25 << true;
+}
+
+void MainWindowTest::playerArea()
+{
+    QFETCH(int, players);
+    QFETCH(bool, scrolls);
+
+    auto window = openWindow();
+    QVERIFY(window);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    for (int i = 1; i <= players; ++i)
+        QVERIFY(addPlayer(*window, QString("Player %1").arg(i)));
+    QCoreApplication::processEvents(); // lay the rows out
+
+    auto *area = child<QScrollArea>(*window, "playerArea");
+    QCOMPARE(area->geometry(), QRect(10, 80, 381, 371));
+    QVERIFY(!area->horizontalScrollBar()->isVisible());
+    QCOMPARE(area->verticalScrollBar()->isVisible(), scrolls);
+
+    const QList<PlayerWidget *> all = rows(*window);
+    QCOMPARE(all.size(), players);
+    const int spacing = child<QWidget>(*window, "widget")->layout()->spacing();
+    if (!scrolls) {
+        // The rows share the area's height.
+        const int share = (371 - (players - 1) * spacing) / players;
+        for (PlayerWidget *row : all)
+            QVERIFY(qAbs(row->height() - share) <= 1);
+        return;
+    }
+
+    // The newest row is in view, whole, right edge of its button included.
+    PlayerWidget *last = all.last();
+    QWidget *viewport = area->viewport();
+    const QRect rowInView(last->mapTo(viewport, QPoint(0, 0)), QSize(371, 41));
+    auto *button = child(*last, "addpointsButton");
+    const QRect buttonInView(button->mapTo(viewport, QPoint(0, 0)), button->size());
+    QCOMPARE(last->height(), 41);
+    QVERIFY2(viewport->rect().contains(rowInView), qPrintable(QString("row at %1,%2 in %3x%4")
+                                                                  .arg(rowInView.x())
+                                                                  .arg(rowInView.y())
+                                                                  .arg(viewport->width())
+                                                                  .arg(viewport->height())));
+    QVERIFY(viewport->rect().contains(buttonInView));
+    QCOMPARE(last->childrenRect(), QRect(0, 0, 371, 41));
+
+    // Its button works, as a click of the mouse does it.
+    ModalAnswerer answerer{answer::accept("6")};
+    QTest::mouseClick(button, Qt::LeftButton);
+    VERIFY_ANSWERED(answerer);
+    QCOMPARE(label(*last, "points"), QString("6"));
+    QCOMPARE(announced(*window), QString("And the winner is...\nPlayer %1!!!").arg(players));
+}
+
+void MainWindowTest::titleSurvivesLanguageChange_data()
+{
+    QTest::addColumn<QString>("accepted");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("title accepted") << "Quiz Night"
+                                    << "Quiz Night";
+    QTest::newRow("empty title accepted") << ""
+                                          << "";
+    QTest::newRow("no title accepted") << QString() << "MainWindow|Game Title";
+}
+
+void MainWindowTest::titleSurvivesLanguageChange()
+{
+    QFETCH(QString, accepted);
+    QFETCH(QString, shown);
+
+    auto window = openWindow(accepted);
+    QVERIFY(window);
+    MarkingTranslator translator;
+    QCoreApplication::installTranslator(&translator);
+    QCoreApplication::processEvents(); // the language change is posted
+    const QString windowTitle = window->windowTitle();
+    const QString addPlayer = child(*window, "addplayerButton")->text();
+    const QString title = label(*window, "titleLabel");
+    QCoreApplication::removeTranslator(&translator);
+    QCoreApplication::processEvents();
+
+    QCOMPARE(windowTitle, QString("MainWindow|Vorrintal"));
+    QCOMPARE(addPlayer, QString("MainWindow|Add Player"));
+    QCOMPARE(title, shown);
+    QCOMPARE(child(*window, "addplayerButton")->text(), QString("Add Player"));
+}
+
+void MainWindowTest::rowAndRecordAgreeAtTheWrap()
+{
+    auto window = openWindow();
+    QVERIFY(window);
+    QVERIFY(addPlayer(*window, "A"));
+    QVERIFY(addPlayer(*window, "B"));
+    PlayerWidget *a = rows(*window)[0];
+    QVERIFY(addPoints(a, "2147483647"));
+    QVERIFY(addPoints(rows(*window)[1], "1"));
+    QCOMPARE(announced(*window), QString("And the winner is...\nA!!!"));
+
+    QVERIFY(addPoints(a, "1"));
+    QCOMPARE(label(*a, "points"), QString("-2147483648"));
+    QCOMPARE(announced(*window), QString("And the winner is...\nB!!!"));
+
+    QVERIFY(addPoints(a, "-1"));
+    QCOMPARE(label(*a, "points"), QString("2147483647"));
+    QCOMPARE(announced(*window), QString("And the winner is...\nA!!!"));
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "tst_mainwindow.moc"
