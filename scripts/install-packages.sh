@@ -15,5 +15,12 @@ if [ "$(id -u)" -ne 0 ]; then
     command -v sudo >/dev/null || { echo "error: need root or sudo to install ${missing[*]}" >&2; exit 1; }
     sudo=(sudo)
 fi
-"${sudo[@]}" apt-get update -qq
-DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+log=$(mktemp)
+trap 'rm -f "$log"' EXIT
+if ! { "${sudo[@]}" apt-get update -q &&
+       "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
+           apt-get install -y -q --no-install-recommends "${missing[@]}"; } >"$log" 2>&1; then
+    cat "$log" >&2
+    echo "error: could not install ${missing[*]}" >&2
+    exit 1
+fi

@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the program with its tests and runs the whole suite.
+# The tests run headless; the build treats every warning as an error.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/install-packages.sh cmake g++ make qt6-base-dev qt6-base-dev-tools clang-format
+cmake -S . -B build -DBUILD_TESTING=ON -DCMAKE_COMPILE_WARNING_AS_ERROR=ON >/dev/null
+cmake --build build --parallel "$(nproc)"
+cd build
+exec ctest --output-on-failure --parallel "$(nproc)"
