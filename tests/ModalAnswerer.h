@@ -34,6 +34,10 @@ private:
     QStringList problemList;
 };
 
+// Fails the test unless every step was answered and every dialog closed.
+#define VERIFY_ANSWERED(answerer)                                                                  \
+    QVERIFY2((answerer).done(), qPrintable((answerer).problems().join("; ")))
+
 // Steps for the usual answers.
 namespace answer {
 // Types the text into the dialog's line edit and presses Ok.

@@ -30,7 +30,6 @@ private slots:
     void wrapsAtTheLimits();
     void unknownNameLeavesRecordUnharmed();
     void resetAllTellsEveryRow();
-    void title();
 };
 
 namespace {
@@ -174,16 +173,6 @@ void GameTest::resetAllTellsEveryRow()
     QCOMPARE(game.findPlayer("B")->widget(), &rowB);
     QCOMPARE(game.title(), std::string("Final"));
     QCOMPARE(game.winner(), std::string("nobody..."));
-}
-
-void GameTest::title()
-{
-    Game game;
-    QCOMPARE(game.title(), std::string());
-    game.setTitle(QString("Ελληνικά 🎲").toStdString());
-    QCOMPARE(QString::fromStdString(game.title()), QString("Ελληνικά 🎲"));
-    game.setTitle("");
-    QCOMPARE(game.title(), std::string());
 }
 
 QTEST_MAIN(GameTest)

@@ -1,3 +1,4 @@
+#include "MarkingTranslator.h"
 #include "ModalAnswerer.h"
 #include "app/MainWindow.h"
 #include "widgets/PlayerWidget.h"
@@ -17,17 +18,10 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QStatusBar>
 #include <QTest>
-#include <QTranslator>
-
-#include <climits>
 
 namespace {
 const QString nobody = "And the winner is...\nnobody...!!!";
-
-#define VERIFY_ANSWERED(answerer)                                                                  \
-    QVERIFY2((answerer).done(), qPrintable((answerer).problems().join("; ")))
 
 // The window as it comes up once its title dialog has been answered.
 std::unique_ptr<MainWindow> openWindow(const QString &title = QString())
@@ -77,15 +71,6 @@ QString announced(MainWindow &window)
         return "(no message)";
     return title == "Winner!" ? text : "(titled " + title + ")";
 }
-
-class MarkingTranslator : public QTranslator {
-public:
-    bool isEmpty() const override { return false; }
-    QString translate(const char *context, const char *source, const char *, int) const override
-    {
-        return QString("%1|%2").arg(context, source);
-    }
-};
 
 struct Score {
     QString name;
@@ -468,11 +453,7 @@ void MainWindowTest::playerArea()
     auto *button = child(*last, "addpointsButton");
     const QRect buttonInView(button->mapTo(viewport, QPoint(0, 0)), button->size());
     QCOMPARE(last->height(), 41);
-    QVERIFY2(viewport->rect().contains(rowInView), qPrintable(QString("row at %1,%2 in %3x%4")
-                                                                  .arg(rowInView.x())
-                                                                  .arg(rowInView.y())
-                                                                  .arg(viewport->width())
-                                                                  .arg(viewport->height())));
+    QVERIFY(viewport->rect().contains(rowInView));
     QVERIFY(viewport->rect().contains(buttonInView));
     QCOMPARE(last->childrenRect(), QRect(0, 0, 371, 41));
 
