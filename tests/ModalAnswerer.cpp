@@ -11,15 +11,14 @@ ModalAnswerer::ModalAnswerer(std::initializer_list<Step> steps, int boundMs)
     : steps(steps), deadline(boundMs), boundMs(boundMs)
 {
     connect(&timer, &QTimer::timeout, this, &ModalAnswerer::poll);
-    if (!this->steps.empty())
-        timer.start(5);
+    timer.start(5);
 }
 
 QStringList ModalAnswerer::problems() const
 {
     QStringList all = problemList;
     if (!steps.empty())
-        all << QStringLiteral("%1 dialog(s) never came").arg(steps.size());
+        all << QStringLiteral("%1 dialog(s) did not come").arg(steps.size());
     return all;
 }
 
@@ -27,27 +26,32 @@ void ModalAnswerer::poll()
 {
     QWidget *modal = QApplication::activeModalWidget();
     if (!modal || modal == previous) {
-        if (deadline.hasExpired()) {
-            timer.stop();
-            problemList << QStringLiteral("no dialog within %1 ms").arg(boundMs);
+        if (!steps.empty() && deadline.hasExpired()) {
+            problemList << QStringLiteral("%1 dialog(s) did not come within %2 ms")
+                               .arg(steps.size())
+                               .arg(boundMs);
+            steps.clear();
         }
         return;
     }
 
     previous = modal;
-    const Step step = steps.front();
-    steps.pop_front();
-    step(modal);
-
+    const QString name = modal->metaObject()->className();
+    if (steps.empty()) {
+        problemList << QStringLiteral("an unexpected %1").arg(name);
+    } else {
+        const Step step = steps.front();
+        steps.pop_front();
+        step(modal);
+        if (modal->isVisible())
+            problemList << QStringLiteral("a step left %1 open").arg(name);
+    }
     if (modal->isVisible()) {
-        problemList << QStringLiteral("a step left %1 open").arg(modal->metaObject()->className());
         if (auto *dialog = qobject_cast<QDialog *>(modal))
             dialog->reject();
         else
             modal->close();
     }
-    if (steps.empty())
-        timer.stop();
     deadline.setRemainingTime(boundMs);
 }
 

@@ -11,9 +11,10 @@
 #include <functional>
 
 // Answers the modal dialogs that the code under test runs with exec(), one per step, in the
-// order the steps were given. A step receives the active modal widget and should close it;
-// one that leaves it open has it rejected, so that a test never hangs on a dialog. A dialog
-// that does not come within the bound ends the answering, and the test sees it in problems().
+// order the steps were given. A step receives the active modal widget and should close it.
+// So that a test never hangs on a dialog, one left open by its step, or one that comes when
+// no step is left, is rejected; a step whose dialog does not come within the bound is given
+// up. Each of these is one of problems(). Only one answerer may live at a time.
 class ModalAnswerer : public QObject {
 public:
     using Step = std::function<void(QWidget *)>;

@@ -458,9 +458,7 @@ void MainWindowTest::playerArea()
     QCOMPARE(last->childrenRect(), QRect(0, 0, 371, 41));
 
     // Its button works, as a click of the mouse does it.
-    ModalAnswerer answerer{answer::accept("6")};
-    QTest::mouseClick(button, Qt::LeftButton);
-    VERIFY_ANSWERED(answerer);
+    QVERIFY(run([&] { QTest::mouseClick(button, Qt::LeftButton); }, answer::accept("6")));
     QCOMPARE(label(*last, "points"), QString("6"));
     QCOMPARE(announced(*window), QString("And the winner is...\nPlayer %1!!!").arg(players));
 }
