@@ -2,6 +2,7 @@
 #include "ModalAnswerer.h"
 #include "widgets/PlayerWidget.h"
 #include "widgets/addPlayerDialog.h"
+#include "widgets/addpointsDialog.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -39,8 +40,8 @@ private slots:
     void addingPoints();
     void cancelChangesNothing();
     void resetPoints();
-    void nameDialogKeepsTypedText_data();
-    void nameDialogKeepsTypedText();
+    void typingGoesToTheField_data();
+    void typingGoesToTheField();
     void nameDialogFollowsLanguageChange();
 };
 
@@ -121,20 +122,26 @@ void WidgetsTest::resetPoints()
     QCOMPARE(spy.size(), 0);
 }
 
-void WidgetsTest::nameDialogKeepsTypedText_data()
+void WidgetsTest::typingGoesToTheField_data()
 {
+    QTest::addColumn<bool>("askPoints");
     QTest::addColumn<QString>("typed");
-    QTest::newRow("plain") << "Alice";
-    QTest::newRow("blanks around") << "  Bo  ";
-    QTest::newRow("beyond Latin-1") << "Łukasz 🎲";
-    QTest::newRow("nothing") << "";
+    QTest::newRow("name") << false << "Alice";
+    QTest::newRow("name with blanks around") << false << "  Bo  ";
+    QTest::newRow("name beyond Latin-1") << false << "Łukasz 🎲";
+    QTest::newRow("no name") << false << "";
+    QTest::newRow("points") << true << "-12";
 }
 
-// Types the name as a person would, into whatever has the focus, and presses Enter.
-void WidgetsTest::nameDialogKeepsTypedText()
+// Types as a person would, into whatever has the focus, and presses Enter.
+void WidgetsTest::typingGoesToTheField()
 {
+    QFETCH(bool, askPoints);
     QFETCH(QString, typed);
-    addPlayerDialog dialog;
+
+    addPlayerDialog nameDialog;
+    addpointsDialog pointsDialog;
+    QDialog &dialog = askPoints ? static_cast<QDialog &>(pointsDialog) : nameDialog;
     QString focused;
     ModalAnswerer answerer{[&](QWidget *modal) {
         if (!QTest::qWaitForWindowActive(modal, 2000))
@@ -149,8 +156,8 @@ void WidgetsTest::nameDialogKeepsTypedText()
     }};
     QCOMPARE(dialog.exec(), int(QDialog::Accepted));
     VERIFY_ANSWERED(answerer);
-    QCOMPARE(focused, QString("nameEdit"));
-    QCOMPARE(dialog.name(), typed);
+    QCOMPARE(focused, QString(askPoints ? "points" : "nameEdit"));
+    QCOMPARE(askPoints ? QString::number(pointsDialog.points()) : nameDialog.name(), typed);
 }
 
 void WidgetsTest::nameDialogFollowsLanguageChange()
