@@ -1,6 +1,13 @@
 #include "app/SlimScrollBarStyle.h"
 
-SlimScrollBarStyle::SlimScrollBarStyle(int extent) : extent(extent) {}
+#include <QApplication>
+#include <QStyleFactory>
+
+// Based on the style the application runs with, which may differ from the desktop's own.
+SlimScrollBarStyle::SlimScrollBarStyle(int extent)
+    : QProxyStyle(QStyleFactory::create(QApplication::style()->name())), extent(extent)
+{
+}
 
 int SlimScrollBarStyle::pixelMetric(PixelMetric metric, const QStyleOption *option,
                                     const QWidget *widget) const
