@@ -31,6 +31,16 @@ std::unique_ptr<MainWindow> openWindow(const QString &title = QString())
     return answerer.done() ? std::move(window) : nullptr;
 }
 
+// The same, on screen and laid out.
+std::unique_ptr<MainWindow> openShownWindow()
+{
+    auto window = openWindow();
+    if (!window)
+        return nullptr;
+    window->show();
+    return QTest::qWaitForWindowExposed(window.get()) ? std::move(window) : nullptr;
+}
+
 QList<PlayerWidget *> rows(const MainWindow &window)
 {
     return window.findChildren<PlayerWidget *>();
@@ -189,10 +199,8 @@ void MainWindowTest::formObjects()
     QFETCH(QRect, geometry);
     QFETCH(QString, text);
 
-    auto window = openWindow();
+    auto window = openShownWindow();
     QVERIFY(window);
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     QCOMPARE(window->objectName(), QString("MainWindow"));
     QCOMPARE(window->size(), QSize(400, 494));
 
@@ -438,10 +446,8 @@ void MainWindowTest::playerArea()
     QFETCH(int, players);
     QFETCH(bool, scrolls);
 
-    auto window = openWindow();
+    auto window = openShownWindow();
     QVERIFY(window);
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     for (int i = 1; i <= players; ++i)
         QVERIFY(addPlayer(*window, QString("Player %1").arg(i)));
     QCoreApplication::processEvents(); // lay the rows out
