@@ -1,0 +1,23 @@
+# `cpack -G DEB` in the build folder makes a Debian package of what `cmake --install` puts
+# in place. Its run-time dependencies are read off the binary by dpkg-shlibdeps.
+set(CPACK_PACKAGE_NAME vorrintal)
+set(CPACK_PACKAGE_VENDOR "Vorrintal maintainers")
+set(VORRINTAL_MAINTAINER "Vorrintal maintainers <maintainers@users.noreply.c-seed-dcce0237.example>"
+    CACHE STRING "Maintainer of the Debian package: name <address>")
+set(CPACK_PACKAGE_CONTACT ${VORRINTAL_MAINTAINER})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "points tally for the players of one game")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Give the game a title, add players by name, add points to any player at any time\n\
+(a negative number takes points away), ask who won, and restart with every total\n\
+back at 0. Nothing is stored on disk.")
+set(CPACK_PACKAGE_HOMEPAGE_URL ${VORRINTAL_HOMEPAGE})
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt loads its platform plugins at run time, out of sight of dpkg-shlibdeps: X11 comes
+# with the Qt GUI library, Wayland needs its own package.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
+
+include(CPack)
