@@ -1,0 +1,147 @@
+#!/usr/bin/env bash
+# Uses the program as a person does, on a real X server with Qt's xcb plugin: it finds
+# each window as it appears, clicks, types and presses Enter, and saves a screenshot of
+# the screen after every step. Run it under `xvfb-run -a`.
+# Usage: e2e-x11.sh PROGRAM DESKTOP_ENTRY SHOTS_DIR
+set -euo pipefail
+program=$1 entry=$2 shots=$3
+
+# No step waits longer than this for a window to appear or go; no command hangs longer.
+readonly bound=5
+
+# Where things are, from the forms, relative to the window that holds them. Buttons in a
+# row are laid out around the row's centre, so they are found as offsets from it.
+readonly menubar_height=22 game_menu_x=20 game_menu_entries=5
+readonly buttons_x=$((7 + 381 / 2)) buttons_y=$((menubar_height + 10 + 41 / 2))
+readonly add_player_x=$((buttons_x - 87)) end_game_x=$((buttons_x + 87))
+readonly first_row_points_x=$((10 + 371 - 42)) first_row_y=$((menubar_height + 80 + 41 / 2))
+
+step="start the program"
+shot_count=0
+pid=
+
+fail() {
+    echo "FAIL at step '$step': $*" >&2
+    exit 1
+}
+begin() {
+    step=$1
+    echo "step: $step"
+}
+shot() {
+    shot_count=$((shot_count + 1))
+    timeout "$bound" import -window root "$shots/$(printf %02d "$shot_count")-$1.png" ||
+        echo "(no screenshot after '$step')" >&2
+}
+xdo() { timeout "$bound" xdotool "$@"; }
+cleanup() {
+    if [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null; then
+        kill "$pid"
+        timeout "$bound" tail --pid="$pid" -f /dev/null || kill -KILL "$pid"
+    fi
+}
+trap cleanup EXIT
+
+# The program's mapped windows whose title matches the pattern, one id a line.
+windows() { xdo search --all --onlyvisible --pid "$pid" --name "$1" 2>/dev/null || true; }
+# Waits for a window with exactly this title and prints its id.
+await_window() {
+    local id
+    for _ in $(seq $((bound * 20))); do
+        id=$(windows "^$1\$" | head -n 1)
+        [ -n "$id" ] && { echo "$id"; return; }
+        kill -0 "$pid" 2>/dev/null || fail "the program ended while waiting for '$1'"
+        sleep 0.05
+    done
+    fail "no window titled '$1' within $bound s"
+}
+await_gone() {
+    for _ in $(seq $((bound * 20))); do
+        windows '' | grep -qx "$1" || return 0
+        sleep 0.05
+    done
+    fail "window $1 still shown after $bound s"
+}
+# Gives a window the keyboard, as a window manager does for a new window, then types.
+type_into() {
+    xdo windowfocus --sync "$1"
+    [ -z "$2" ] || xdo type --delay 20 "$2"
+    xdo key Return
+    await_gone "$1"
+}
+click_at() {
+    local X Y WIDTH HEIGHT WINDOW SCREEN
+    eval "$(xdo getwindowgeometry --shell "$1")"
+    xdo mousemove --sync $((X + $2)) $((Y + $3)) click 1
+}
+# Opens the "Game" menu and clicks its n-th entry (from 1) among rows of equal height.
+choose_from_game_menu() {
+    local main=$1 n=$2 popup X Y WIDTH HEIGHT WINDOW SCREEN
+    click_at "$main" "$game_menu_x" $((menubar_height / 2))
+    for _ in $(seq $((bound * 20))); do
+        popup=$(windows '' | grep -vx "$main" | head -n 1)
+        [ -n "$popup" ] && break
+        sleep 0.05
+    done
+    [ -n "$popup" ] || fail "the \"Game\" menu did not open within $bound s"
+    shot game-menu
+    eval "$(xdo getwindowgeometry --shell "$popup")"
+    xdo mousemove --sync $((X + WIDTH / 2)) $((Y + HEIGHT * (2 * n - 1) / (2 * game_menu_entries))) click 1
+}
+
+mkdir -p "$shots"
+rm -f "$shots"/*.png
+"$program" &
+pid=$!
+
+begin "the title dialog comes before the main window"
+dialog=
+for _ in $(seq $((bound * 20))); do
+    [ -z "$(windows '^Vorrintal$')" ] || fail "a window titled 'Vorrintal' was shown before the title dialog"
+    dialog=$(windows '^Dialog$' | head -n 1)
+    [ -n "$dialog" ] && break
+    kill -0 "$pid" 2>/dev/null || fail "the program ended before showing a window"
+    sleep 0.05
+done
+[ -n "$dialog" ] || fail "no window titled 'Dialog' within $bound s"
+shot title-dialog
+type_into "$dialog" "Quiz Night"
+
+begin "the main window appears with the window class the desktop entry names"
+main=$(await_window Vorrintal)
+wm_class=$(sed -n 's/^StartupWMClass=//p' "$entry")
+# WM_CLASS holds the instance and the class name; a desktop matches either, exactly.
+classes=$(timeout "$bound" xprop -id "$main" WM_CLASS)
+grep -Fq "\"$wm_class\"" <<<"$classes" ||
+    fail "the main window's $classes does not name '$wm_class' of the desktop entry"
+shot main-window
+
+begin "add a player with the \"Add Player\" button"
+click_at "$main" "$add_player_x" "$buttons_y"
+type_into "$(await_window Dialog)" "Ada"
+shot first-player
+
+begin "add a player through the \"Game\" menu"
+choose_from_game_menu "$main" 1
+type_into "$(await_window Dialog)" "Grace"
+shot second-player
+
+begin "add 5 points to the first player"
+click_at "$main" "$first_row_points_x" "$first_row_y"
+type_into "$(await_window Dialog)" 5
+shot points-added
+
+begin "\"End Game\" names a winner"
+click_at "$main" "$end_game_x" "$buttons_y"
+winner=$(await_window 'Winner!')
+shot winner
+type_into "$winner" ""
+
+begin "\"Quit\" in the \"Game\" menu ends the program with status 0"
+choose_from_game_menu "$main" "$game_menu_entries"
+timeout "$bound" tail --pid="$pid" -f /dev/null || fail "the program still runs $bound s after \"Quit\""
+status=0
+wait "$pid" || status=$?
+pid=
+[ "$status" -eq 0 ] || fail "the program ended with status $status"
+echo "the program was used from start to quit"
