@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-packages.sh cmake g++ make qt6-base-dev qt6-base-dev-tools clang-format \
-    desktop-file-utils appstream libxml2-utils dpkg-dev \
+    desktop-file-utils appstream libxml2-utils dpkg-dev file \
     xvfb xauth xdotool x11-utils imagemagick
 cmake -S . -B build -DBUILD_TESTING=ON -DCMAKE_COMPILE_WARNING_AS_ERROR=ON >/dev/null
 cmake --build build --parallel "$(nproc)"
