@@ -89,6 +89,7 @@ choose_from_game_menu() {
     xdo mousemove --sync $((X + WIDTH / 2)) $((Y + HEIGHT * (2 * n - 1) / (2 * game_menu_entries))) click 1
 }
 
+xdo getdisplaygeometry >/dev/null || fail "no X server answers at DISPLAY=$DISPLAY"
 mkdir -p "$shots"
 rm -f "$shots"/*.png
 "$program" &
