@@ -44,12 +44,14 @@ trap cleanup EXIT
 
 # The program's mapped windows whose title matches the pattern, one id a line.
 windows() { xdo search --all --onlyvisible --pid "$pid" --name "$1" 2>/dev/null || true; }
-# Waits for a window with exactly this title and prints its id.
+# Waits for a window with exactly this title and prints its id. xdotool's search ignores
+# letter case, so each window found has its title compared once more.
 await_window() {
     local id
     for _ in $(seq $((bound * 20))); do
-        id=$(windows "^$1\$" | head -n 1)
-        [ -n "$id" ] && { echo "$id"; return; }
+        for id in $(windows "^$1\$"); do
+            [ "$(xdo getwindowname "$id")" = "$1" ] && { echo "$id"; return; }
+        done
         kill -0 "$pid" 2>/dev/null || fail "the program ended while waiting for '$1'"
         sleep 0.05
     done
@@ -119,17 +121,20 @@ shot main-window
 
 begin "add a player with the \"Add Player\" button"
 click_at "$main" "$add_player_x" "$buttons_y"
-type_into "$(await_window Dialog)" "Ada"
+dialog=$(await_window Dialog)
+type_into "$dialog" "Ada"
 shot first-player
 
 begin "add a player through the \"Game\" menu"
 choose_from_game_menu "$main" 1
-type_into "$(await_window Dialog)" "Grace"
+dialog=$(await_window Dialog)
+type_into "$dialog" "Grace"
 shot second-player
 
 begin "add 5 points to the first player"
 click_at "$main" "$first_row_points_x" "$first_row_y"
-type_into "$(await_window Dialog)" 5
+dialog=$(await_window Dialog)
+type_into "$dialog" 5
 shot points-added
 
 begin "\"End Game\" names a winner"
