@@ -33,6 +33,9 @@ private slots:
     void on_actionOptions_triggered();
 
 private:
+    // Lets the tests compare the record with what the window shows.
+    friend class MainWindowRecord;
+
     void fitPlayerArea();
 
     std::unique_ptr<Ui::MainWindow> form;

@@ -11,7 +11,7 @@ ModalAnswerer::ModalAnswerer(std::initializer_list<Step> steps, int boundMs)
     : steps(steps), deadline(boundMs), boundMs(boundMs)
 {
     connect(&timer, &QTimer::timeout, this, &ModalAnswerer::poll);
-    timer.start(5);
+    timer.start(1);
 }
 
 QStringList ModalAnswerer::problems() const
