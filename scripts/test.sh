@@ -1,14 +1,31 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the program with its tests and runs the whole suite.
-# The tests run headless, except one that uses the program on a virtual X server; the
-# build treats every warning as an error.
+# Installs what is missing, then builds and runs the whole test suite twice: in build/ as
+# the program ships, with the widget and window tests also under valgrind's memcheck; and in
+# build-asan/ under AddressSanitizer and UndefinedBehaviorSanitizer. The tests run headless,
+# except one that uses the program on a virtual X server; the builds treat every warning as
+# an error.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-packages.sh cmake g++ make qt6-base-dev qt6-base-dev-tools clang-format \
     desktop-file-utils appstream libxml2-utils dpkg-dev file \
-    xvfb xauth xdotool x11-utils imagemagick
-cmake -S . -B build -DBUILD_TESTING=ON -DCMAKE_COMPILE_WARNING_AS_ERROR=ON >/dev/null
-cmake --build build --parallel "$(nproc)"
-cd build
-exec ctest --output-on-failure --parallel "$(nproc)"
+    xvfb xauth xdotool x11-utils imagemagick valgrind
+
+# Builds in the folder given first, with the CMake options that follow, and runs the suite.
+suite() {
+    local dir=$1
+    shift
+    echo "== test suite in $dir"
+    cmake -S . -B "$dir" -DBUILD_TESTING=ON -DCMAKE_COMPILE_WARNING_AS_ERROR=ON "$@" >/dev/null &&
+        cmake --build "$dir" --parallel "$(nproc)" &&
+        ctest --test-dir "$dir" --output-on-failure --parallel "$(nproc)"
+}
+
+failed=()
+suite build || failed+=(build)
+suite build-asan -DVORRINTAL_SANITIZE=ON || failed+=(build-asan)
+if [ ${#failed[@]} -ne 0 ]; then
+    echo "FAILED: the test suite in ${failed[*]}"
+    exit 1
+fi
+echo "Both test suites passed."
