@@ -1,6 +1,6 @@
 // Measures whole-process start-up: each program is launched with the autopilot preloaded,
-// which answers its first dialog and quits once its main window is drawn. Runs alternate
-// between the program and the floor so that both see the same machine; the wall time runs
+// which answers its first dialog and quits once its main window is drawn. Runs take turns
+// between the programs so that all see the same machine; the wall time runs
 // from launch to exit, and peak memory is the process's maximum resident set.
 // Two more programs show where the difference lies: the floor with one line of text in each
 // window (FLOOR --text), and the program's own forms without its code (FORMS).
@@ -88,11 +88,13 @@ int main(int argc, char *argv[])
     const std::vector<std::vector<std::string>> commands{
         {argv[3]}, {argv[4]}, {argv[4], "--text"}, {argv[5]}};
     const char *labels[] = {"program", "floor", "floor + text", "forms only"};
-    const int warmUp = 2;
+    const int warmUp = 5;
 
     std::vector<std::vector<double>> wall(commands.size()), peak(commands.size());
     for (int run = 0; run < warmUp + runs; ++run) {
-        for (std::size_t which = 0; which < commands.size(); ++which) {
+        // Each round starts with another program, so that none always runs first.
+        for (std::size_t step = 0; step < commands.size(); ++step) {
+            const std::size_t which = (run + step) % commands.size();
             const Sample sample = launch(commands[which], autopilot);
             if (run >= warmUp) {
                 wall[which].push_back(sample.wallMs);
