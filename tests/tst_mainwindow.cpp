@@ -1,3 +1,4 @@
+#include "Children.h"
 #include "MarkingTranslator.h"
 #include "ModalAnswerer.h"
 #include "app/MainWindow.h"
@@ -44,16 +45,6 @@ std::unique_ptr<MainWindow> openShownWindow()
 QList<PlayerWidget *> rows(const MainWindow &window)
 {
     return window.findChildren<PlayerWidget *>();
-}
-
-QString label(const QWidget &owner, const char *name)
-{
-    return owner.findChild<QLabel *>(name)->text();
-}
-
-template <typename T = QPushButton> T *child(const QWidget &owner, const char *name)
-{
-    return owner.findChild<T *>(name);
 }
 
 // Runs a command that opens one dialog or message box, answered by the step.

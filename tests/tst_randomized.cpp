@@ -3,6 +3,7 @@
 // the game kept here. VORRINTAL_SEED and VORRINTAL_STEPS choose the sequence; a failure
 // names both, the step, and every action that led to it.
 
+#include "Children.h"
 #include "MarkingTranslator.h"
 #include "ModalAnswerer.h"
 #include "app/MainWindow.h"
@@ -126,12 +127,7 @@ private:
     int below(int bound) { return int(random.bounded(quint32(bound))); }
     template <typename T> T pick(const QList<T> &list) { return list[below(int(list.size()))]; }
 
-    QPushButton *button(QWidget &owner, const char *objectName)
-    {
-        return owner.findChild<QPushButton *>(objectName);
-    }
-    QAction *action(const char *objectName) { return window->findChild<QAction *>(objectName); }
-    QLabel *titleLabel() { return window->findChild<QLabel *>("titleLabel"); }
+    QAction *action(const char *objectName) { return child<QAction>(*window, objectName); }
     QList<PlayerWidget *> rows() const;
 
     QRandomGenerator random;
@@ -220,7 +216,7 @@ QString Session::pointsText()
 QList<PlayerWidget *> Session::rows() const
 {
     QList<PlayerWidget *> list;
-    QLayout *grid = window->findChild<QLayout *>("playerGrid");
+    auto *grid = child<QLayout>(*window, "playerGrid");
     for (int i = 0; i < grid->count(); ++i)
         list << qobject_cast<PlayerWidget *>(grid->itemAt(i)->widget());
     return list;
@@ -270,7 +266,7 @@ QString Session::addPlayer(bool fromMenu, bool accept)
         if (fromMenu)
             action("actionAdd_Player")->trigger();
         else
-            button(*window, "addplayerButton")->click();
+            child(*window, "addplayerButton")->click();
     };
     if (!accept) {
         ModalAnswerer answerer{answer::cancel()};
@@ -306,7 +302,7 @@ QString Session::addPoints(bool accept)
     ModalAnswerer answerer{accept ? answer::accept(typed) : answer::cancel()};
     if (accept)
         model.totals[index] = Model::wrap(model.totals[index] + Model::points(typed));
-    return run([&] { button(*list[index], "addpointsButton")->click(); }, answerer);
+    return run([&] { child(*list[index], "addpointsButton")->click(); }, answerer);
 }
 
 QString Session::endGame(bool fromMenu)
@@ -319,7 +315,7 @@ QString Session::endGame(bool fromMenu)
             if (fromMenu)
                 action("actionNew")->trigger();
             else
-                button(*window, "endButton")->click();
+                child(*window, "endButton")->click();
         },
         answerer);
     if (!problem.isEmpty())
@@ -336,7 +332,7 @@ QString Session::restart(bool fromMenu)
     if (fromMenu)
         action("actionRestart")->trigger();
     else
-        button(*window, "restartButton")->click();
+        child(*window, "restartButton")->click();
     std::fill(model.totals.begin(), model.totals.end(), 0);
     if (QWidget *modal = QApplication::activeModalWidget())
         return QStringLiteral("a %1 is open").arg(modal->metaObject()->className());
@@ -372,7 +368,7 @@ QString Session::changeLanguage()
     MarkingTranslator translator;
     QCoreApplication::installTranslator(&translator);
     QCoreApplication::processEvents(); // the language change is posted
-    const QString translated = titleLabel()->text();
+    const QString translated = label(*window, "titleLabel");
     QCoreApplication::removeTranslator(&translator);
     QCoreApplication::processEvents();
     const QString expected = model.titleLine(QStringLiteral("MainWindow|Game Title"));
@@ -389,8 +385,8 @@ QString Session::compare()
         return QStringLiteral("%1 rows, expected %2").arg(list.size()).arg(model.names.size());
     Game &record = MainWindowRecord::of(*window);
     for (int i = 0; i < list.size(); ++i) {
-        const QString name = list[i]->findChild<QLabel *>("nameLabel")->text();
-        const QString points = list[i]->findChild<QLabel *>("points")->text();
+        const QString name = label(*list[i], "nameLabel");
+        const QString points = label(*list[i], "points");
         const QString expected = QString::number(model.totals[std::size_t(i)]);
         if (name != model.names[i])
             return QStringLiteral("row %1 is named %2, expected %3")
@@ -407,7 +403,7 @@ QString Session::compare()
                 .arg(i)
                 .arg(expected);
     }
-    const QString titleLine = titleLabel()->text();
+    const QString titleLine = label(*window, "titleLabel");
     if (titleLine != model.titleLine(QStringLiteral("Game Title")))
         return QStringLiteral("the title line reads %1").arg(shown(titleLine));
     if (window->windowTitle() != "Vorrintal")

@@ -1,3 +1,4 @@
+#include "Children.h"
 #include "MarkingTranslator.h"
 #include "ModalAnswerer.h"
 #include "widgets/PlayerWidget.h"
@@ -13,17 +14,12 @@
 #include <climits>
 
 namespace {
-QString pointsText(const PlayerWidget &row)
-{
-    return row.findChild<QLabel *>("points")->text();
-}
-
 // Presses the row's "Add Points" button and answers its dialog with each text in turn.
 void addPoints(PlayerWidget &row, const QStringList &texts)
 {
     for (const QString &text : texts) {
         ModalAnswerer answerer{text.isNull() ? answer::cancel() : answer::accept(text)};
-        row.findChild<QPushButton *>("addpointsButton")->click();
+        child(row, "addpointsButton")->click();
         VERIFY_ANSWERED(answerer);
     }
 }
@@ -60,10 +56,10 @@ void WidgetsTest::newRow()
 {
     QFETCH(QString, name);
     PlayerWidget row(nullptr, name);
-    auto *nameLabel = row.findChild<QLabel *>("nameLabel");
+    auto *nameLabel = child<QLabel>(row, "nameLabel");
     QCOMPARE(nameLabel->text(), name);
     QCOMPARE(nameLabel->textFormat(), Qt::PlainText);
-    QCOMPARE(pointsText(row), QString("0"));
+    QCOMPARE(label(row, "points"), QString("0"));
 }
 
 void WidgetsTest::addingPoints_data()
@@ -93,7 +89,7 @@ void WidgetsTest::addingPoints()
     QSignalSpy spy(&row, &PlayerWidget::addPoints);
     addPoints(row, typed);
 
-    QCOMPARE(pointsText(row), total);
+    QCOMPARE(label(row, "points"), total);
     QCOMPARE(spy.size(), announced.size());
     for (int i = 0; i < spy.size(); ++i) {
         QCOMPARE(spy[i][0].toString(), QString(" Bo "));
@@ -107,7 +103,7 @@ void WidgetsTest::cancelChangesNothing()
     addPoints(row, {"5"});
     QSignalSpy spy(&row, &PlayerWidget::addPoints);
     addPoints(row, {QString()});
-    QCOMPARE(pointsText(row), QString("5"));
+    QCOMPARE(label(row, "points"), QString("5"));
     QCOMPARE(spy.size(), 0);
 }
 
@@ -117,8 +113,8 @@ void WidgetsTest::resetPoints()
     addPoints(row, {"-12"});
     QSignalSpy spy(&row, &PlayerWidget::addPoints);
     row.resetPoints();
-    QCOMPARE(pointsText(row), QString("0"));
-    QCOMPARE(row.findChild<QLabel *>("nameLabel")->text(), QString("Bo"));
+    QCOMPARE(label(row, "points"), QString("0"));
+    QCOMPARE(label(row, "nameLabel"), QString("Bo"));
     QCOMPARE(spy.size(), 0);
 }
 
@@ -163,13 +159,13 @@ void WidgetsTest::typingGoesToTheField()
 void WidgetsTest::nameDialogFollowsLanguageChange()
 {
     addPlayerDialog dialog;
-    QString windowTitle, label;
+    QString windowTitle, labelText;
     ModalAnswerer answerer{[&](QWidget *modal) {
         MarkingTranslator translator;
         QCoreApplication::installTranslator(&translator);
         QCoreApplication::processEvents(); // the language change is posted
         windowTitle = modal->windowTitle();
-        label = modal->findChild<QLabel *>("label")->text();
+        labelText = label(*modal, "label");
         QCoreApplication::removeTranslator(&translator);
         QCoreApplication::processEvents();
         answer::cancel()(modal);
@@ -177,9 +173,9 @@ void WidgetsTest::nameDialogFollowsLanguageChange()
     dialog.exec();
     VERIFY_ANSWERED(answerer);
     QCOMPARE(windowTitle, QString("addPlayerDialog|Dialog"));
-    QCOMPARE(label, QString("addPlayerDialog|Name:"));
+    QCOMPARE(labelText, QString("addPlayerDialog|Name:"));
     QCOMPARE(dialog.windowTitle(), QString("Dialog"));
-    QCOMPARE(dialog.findChild<QLabel *>("label")->text(), QString("Name:"));
+    QCOMPARE(label(dialog, "label"), QString("Name:"));
 }
 
 QTEST_MAIN(WidgetsTest)
