@@ -4,9 +4,12 @@
 #include "widgets/PlayerWidget.h"
 #include "widgets/addPlayerDialog.h"
 #include "widgets/addpointsDialog.h"
+#include "widgets/optionsDialog.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -24,6 +27,13 @@ void addPoints(PlayerWidget &row, const QStringList &texts)
     }
 }
 
+// What a screen reader reads of a widget.
+QString readOut(QObject *object, QAccessible::Text text)
+{
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(object);
+    return accessible ? accessible->text(text) : QStringLiteral("(not accessible)");
+}
+
 } // namespace
 
 class WidgetsTest : public QObject {
@@ -39,6 +49,10 @@ private slots:
     void typingGoesToTheField_data();
     void typingGoesToTheField();
     void nameDialogFollowsLanguageChange();
+    void rowIsReadWithItsPlayer_data();
+    void rowIsReadWithItsPlayer();
+    void dialogFieldsAreLabelled_data();
+    void dialogFieldsAreLabelled();
 };
 
 void WidgetsTest::newRow_data()
@@ -176,6 +190,85 @@ void WidgetsTest::nameDialogFollowsLanguageChange()
     QCOMPARE(labelText, QString("addPlayerDialog|Name:"));
     QCOMPARE(dialog.windowTitle(), QString("Dialog"));
     QCOMPARE(label(dialog, "label"), QString("Name:"));
+}
+
+void WidgetsTest::rowIsReadWithItsPlayer_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("plain") << "Cy";
+    QTest::newRow("markup stays literal") << "<b>Cy</b>";
+    QTest::newRow("beyond Latin-1") << "Łukasz 🎲";
+    QTest::newRow("placeholder-like") << "%1 & %2";
+}
+
+// With several rows, a screen reader would otherwise read identical buttons and bare numbers.
+void WidgetsTest::rowIsReadWithItsPlayer()
+{
+    QFETCH(QString, name);
+    PlayerWidget row(nullptr, name);
+    QPushButton *button = child(row, "addpointsButton");
+    auto *total = child<QLabel>(row, "points");
+
+    QCOMPARE(readOut(button, QAccessible::Name), "Add Points for " + name);
+    QCOMPARE(readOut(total, QAccessible::Name), QString("0"));
+    QCOMPARE(readOut(total, QAccessible::Description), "Total of " + name);
+
+    QString dialogTitle, dialogDescription;
+    ModalAnswerer answerer{[&](QWidget *dialog) {
+        dialogTitle = readOut(dialog, QAccessible::Name);
+        dialogDescription = readOut(dialog, QAccessible::Description);
+        answer::accept("-7")(dialog);
+    }};
+    button->click();
+    VERIFY_ANSWERED(answerer);
+    QCOMPARE(dialogTitle, QString("Dialog"));
+    QCOMPARE(dialogDescription, "Points for " + name);
+    // The total is read as the number it shows now, and the button is unchanged.
+    QCOMPARE(readOut(total, QAccessible::Name), QString("-7"));
+    QCOMPARE(button->text(), QString("Add Points"));
+}
+
+void WidgetsTest::dialogFieldsAreLabelled_data()
+{
+    QTest::addColumn<QString>("dialogClass");
+    QTest::addColumn<QString>("labelText");
+    QTest::newRow("add player") << "addPlayerDialog"
+                                << "Name:";
+    QTest::newRow("game title") << "optionsDialog"
+                                << "Game Title";
+    QTest::newRow("add points") << "addpointsDialog"
+                                << "Add Points";
+}
+
+// Each text field is read with the label beside it, and names that label as its own.
+void WidgetsTest::dialogFieldsAreLabelled()
+{
+    QFETCH(QString, dialogClass);
+    QFETCH(QString, labelText);
+
+    std::unique_ptr<QDialog> dialog;
+    if (dialogClass == "addPlayerDialog")
+        dialog = std::make_unique<addPlayerDialog>();
+    else if (dialogClass == "optionsDialog")
+        dialog = std::make_unique<optionsDialog>(nullptr, "Quiz");
+    else
+        dialog = std::make_unique<addpointsDialog>();
+    auto *field = dialog->findChild<QLineEdit *>();
+    QVERIFY(field);
+
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(field);
+    QVERIFY(accessible);
+    QCOMPARE(accessible->role(), QAccessible::EditableText);
+    QCOMPARE(accessible->text(QAccessible::Name), labelText);
+
+    const auto labelledBy = accessible->relations(QAccessible::Label);
+    QCOMPARE(labelledBy.size(), 1);
+    auto *label = qobject_cast<QLabel *>(labelledBy.first().first->object());
+    QVERIFY(label);
+    // Shown as it always was: no mnemonic marker, nothing underlined.
+    QCOMPARE(label->text(), labelText);
+    QCOMPARE(label->buddy(), field);
+    QCOMPARE(dialog->windowTitle(), QString("Dialog"));
 }
 
 QTEST_MAIN(WidgetsTest)

@@ -15,6 +15,12 @@ PlayerWidget::PlayerWidget(QWidget *parent, const QString &name)
     form->points->setFont(total);
     form->nameLabel->setText(name);
     resetPoints();
+    // A screen reader reads the button and the total apart from the name beside them, so
+    // each says whose it is; the total's name stays the number it shows.
+    //: The "Add Points" button's accessible name: its text, then the player's name.
+    form->addpointsButton->setAccessibleName(
+        tr("%1 for %2").arg(form->addpointsButton->text(), name));
+    form->points->setAccessibleDescription(tr("Total of %1").arg(name));
 }
 
 PlayerWidget::~PlayerWidget() = default;
@@ -27,6 +33,7 @@ void PlayerWidget::resetPoints()
 void PlayerWidget::on_addpointsButton_clicked()
 {
     addpointsDialog dialog(nullptr);
+    dialog.setAccessibleDescription(tr("Points for %1").arg(form->nameLabel->text()));
     if (!dialog.exec())
         return;
 
