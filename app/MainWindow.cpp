@@ -114,6 +114,21 @@ void MainWindow::changeEvent(QEvent *e)
         form->titleLabel->setText(fromRecord(game.title()));
 }
 
+// Tab and Shift+Tab reach every row's button, wherever the focus comes from; the player area
+// then scrolls just enough that the focused row is whole in view. The mouse and the wheel
+// scroll the area as they always do.
+bool MainWindow::focusNextPrevChild(bool next)
+{
+    if (!QMainWindow::focusNextPrevChild(next))
+        return false;
+    QWidget *row = focusWidget();
+    while (row && row->parentWidget() != form->widget)
+        row = row->parentWidget();
+    if (row)
+        form->playerArea->ensureWidgetVisible(row, 0, 0);
+    return true;
+}
+
 // While every row can have its full height, the rows share the player area. Past
 // that, the area scrolls, each row keeps the height it is drawn for, and the view
 // follows the newest row, which is the last.

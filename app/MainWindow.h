@@ -26,6 +26,7 @@ public slots:
 
 protected:
     void changeEvent(QEvent *e) override;
+    bool focusNextPrevChild(bool next) override;
 
 private slots:
     void on_endButton_clicked();

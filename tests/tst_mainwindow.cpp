@@ -103,6 +103,12 @@ private slots:
     void playerArea_data();
     void playerArea();
     void rowAndRecordAgreeAtTheWrap();
+    void tabChain_data();
+    void tabChain();
+    void focusedRowIsInView_data();
+    void focusedRowIsInView();
+    void optionsTypingReplacesTheTitle_data();
+    void optionsTypingReplacesTheTitle();
 };
 
 void MainWindowTest::titleDialogComesFirst_data()
@@ -494,6 +500,168 @@ void MainWindowTest::rowAndRecordAgreeAtTheWrap()
     QVERIFY(addPoints(a, "-1"));
     QCOMPARE(label(*a, "points"), QString("2147483647"));
     QCOMPARE(announced(*window), QString("And the winner is...\nA!!!"));
+}
+
+// Where the keyboard focus is, as a person sees it: a button's text, and a row's name for its
+// "Add Points" button.
+QString focusName()
+{
+    QWidget *focus = QApplication::focusWidget();
+    if (!focus)
+        return "(none)";
+    for (QWidget *w = focus; w; w = w->parentWidget()) {
+        if (auto *row = qobject_cast<PlayerWidget *>(w))
+            return "row " + label(*row, "nameLabel");
+    }
+    return focus->objectName();
+}
+
+void pressTab(bool forward)
+{
+    if (forward)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    else
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+}
+
+void MainWindowTest::tabChain_data()
+{
+    QTest::addColumn<int>("players");
+    QTest::addColumn<bool>("forward");
+    QTest::addColumn<QStringList>("chain");
+
+    QTest::newRow("no players, Tab")
+        << 0 << true << QStringList{"restartButton", "endButton", "addplayerButton"};
+    QTest::newRow("no players, Shift+Tab")
+        << 0 << false << QStringList{"endButton", "restartButton", "addplayerButton"};
+    QTest::newRow("three players, Tab")
+        << 3 << true
+        << QStringList{"restartButton", "endButton", "row 1", "row 2", "row 3", "addplayerButton"};
+    QTest::newRow("three players, Shift+Tab")
+        << 3 << false
+        << QStringList{"row 3", "row 2", "row 1", "endButton", "restartButton", "addplayerButton"};
+}
+
+// "Add Player" has the focus once the title is asked; Tab goes through the buttons, then down
+// the rows, then round again.
+void MainWindowTest::tabChain()
+{
+    QFETCH(int, players);
+    QFETCH(bool, forward);
+    QFETCH(QStringList, chain);
+
+    auto window = openShownWindow();
+    QVERIFY(window);
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QCOMPARE(focusName(), QString("addplayerButton"));
+    for (int i = 1; i <= players; ++i)
+        QVERIFY(addPlayer(*window, QString::number(i)));
+    // A window manager gives the window back the keyboard when the dialog closes.
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QCOMPARE(focusName(), QString("addplayerButton"));
+
+    QStringList visited;
+    for (qsizetype i = 0; i < chain.size(); ++i) {
+        pressTab(forward);
+        visited << focusName();
+    }
+    QCOMPARE(visited, chain);
+}
+
+void MainWindowTest::focusedRowIsInView_data()
+{
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<bool>("scrolledToTop");
+    QTest::addColumn<bool>("forward");
+    QTest::addColumn<QString>("to");
+
+    QTest::newRow("Tab from End Game") << "endButton" << false << true << "row 1";
+    QTest::newRow("Shift+Tab from Add Player") << "addplayerButton" << true << false << "row 25";
+    QTest::newRow("Tab down the rows") << "row 8" << true << true << "row 9";
+    QTest::newRow("Shift+Tab up the rows") << "row 18" << false << false << "row 17";
+}
+
+// With 25 players the area scrolls; whichever row Tab or Shift+Tab focuses is whole in view.
+void MainWindowTest::focusedRowIsInView()
+{
+    QFETCH(QString, from);
+    QFETCH(bool, scrolledToTop);
+    QFETCH(bool, forward);
+    QFETCH(QString, to);
+
+    auto window = openShownWindow();
+    QVERIFY(window);
+    for (int i = 1; i <= 25; ++i)
+        QVERIFY(addPlayer(*window, QString::number(i)));
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QCoreApplication::processEvents(); // lay the rows out
+
+    const QList<PlayerWidget *> all = rows(*window);
+    QWidget *start = from.startsWith("row ")
+                         ? child(*all[from.mid(4).toInt() - 1], "addpointsButton")
+                         : child(*window, qPrintable(from));
+    start->setFocus(Qt::MouseFocusReason);
+    // As the wheel would leave it.
+    auto *area = child<QScrollArea>(*window, "playerArea");
+    QScrollBar *bar = area->verticalScrollBar();
+    bar->setValue(scrolledToTop ? bar->minimum() : bar->maximum());
+
+    pressTab(forward);
+    QCOMPARE(focusName(), to);
+    PlayerWidget *row = all[to.mid(4).toInt() - 1];
+    auto *button = child(*row, "addpointsButton");
+    QWidget *viewport = area->viewport();
+    const QRect rowInView(row->mapTo(viewport, QPoint(0, 0)), row->size());
+    const QRect buttonInView(button->mapTo(viewport, QPoint(0, 0)), button->size());
+    QVERIFY2(
+        viewport->rect().contains(rowInView),
+        qPrintable(QString("row at %1, %2 high").arg(rowInView.top()).arg(rowInView.height())));
+    QVERIFY(viewport->rect().contains(buttonInView));
+    QCOMPARE(area->viewport()->width(), 371);
+}
+
+void MainWindowTest::optionsTypingReplacesTheTitle_data()
+{
+    QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("typing replaces") << QList<int>{} << "Night"
+                                     << "Night";
+    QTest::newRow("an arrow key keeps it") << QList<int>{Qt::Key_Right} << " Night"
+                                           << "Quiz Night";
+    QTest::newRow("Home keeps it") << QList<int>{Qt::Key_Home} << "The "
+                                   << "The Quiz";
+}
+
+// "Options" opens with the last title selected, as a person types over it.
+void MainWindowTest::optionsTypingReplacesTheTitle()
+{
+    QFETCH(QList<int>, keys);
+    QFETCH(QString, typed);
+    QFETCH(QString, title);
+
+    auto window = openShownWindow();
+    QVERIFY(window);
+    QVERIFY(
+        run([&] { child<QAction>(*window, "actionOptions")->trigger(); }, answer::accept("Quiz")));
+    QString selected;
+    QVERIFY(run([&] { child<QAction>(*window, "actionOptions")->trigger(); },
+                [&](QWidget *dialog) {
+                    if (!QTest::qWaitForWindowActive(dialog, 2000))
+                        return;
+                    auto *field = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+                    if (!field || !dialog->isAncestorOf(field))
+                        return;
+                    selected = field->selectedText();
+                    for (int key : keys)
+                        QTest::keyClick(field, Qt::Key(key));
+                    QTest::keyClicks(field, typed);
+                    QTest::keyClick(field, Qt::Key_Return);
+                }));
+    QCOMPARE(selected, QString("Quiz"));
+    QCOMPARE(label(*window, "titleLabel"), title);
 }
 
 QTEST_MAIN(MainWindowTest)

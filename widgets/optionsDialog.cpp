@@ -7,6 +7,8 @@ optionsDialog::optionsDialog(QWidget *parent, const QString &title)
 {
     form->setupUi(this);
     form->titleEdit->setText(title);
+    // Typing replaces the title; an arrow key keeps it for editing.
+    form->titleEdit->selectAll();
 }
 
 optionsDialog::~optionsDialog() = default;
