@@ -47,7 +47,12 @@ done
 # WAYLAND_DEBUG logs every request the program sends to the compositor.
 WAYLAND_DISPLAY=$socket QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=1 "$program" >"$scratch/program.log" 2>&1 &
 pid=$!
-requests() { grep -oE "xdg_toplevel@[0-9]+\.$1\(\"[^\"]*\"\)" "$scratch/program.log" | sed 's/.*("\(.*\)")/\1/'; }
+# The string arguments of one kind of request to a window, one a line. libwayland names an
+# object "xdg_toplevel@16" on Debian 12 and "xdg_toplevel#16" on Debian 13.
+requests() {
+    { grep -oE "xdg_toplevel[@#][0-9]+\.$1\(\"[^\"]*\"\)" "$scratch/program.log" || true; } |
+        sed 's/.*("\(.*\)")/\1/'
+}
 for _ in $(seq $((bound * 20))); do
     [ -n "$(requests set_app_id)" ] && [ -n "$(requests set_title)" ] && break
     kill -0 "$pid" 2>/dev/null || fail "the program ended before it showed a window"
