@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds the Debian package and checks its control fields, its file list, and that the
-# program unpacked from it starts and draws its first window on the offscreen platform.
+# Builds the Debian package and checks its control fields, its file list, what lintian says
+# of it, and that the program unpacked from it starts and draws its first window on the
+# offscreen platform.
 # Usage: check-package.sh CPACK_CONFIG SCRATCH_DIR APP_ID VERSION
 set -euo pipefail
 config=$1 scratch=$2 id=$3 version=$4
@@ -17,21 +18,32 @@ deb=$scratch/vorrintal_${version}_$(dpkg --print-architecture).deb
 field() { dpkg-deb --field "$deb" "$1"; }
 [ "$(field Package)" = vorrintal ] || fail "Package is '$(field Package)'"
 [ "$(field Version)" = "$version" ] || fail "Version is '$(field Version)'"
-[ -n "$(field Section)" ] || fail "no Section"
+[ "$(field Section)" = utils ] || fail "Section is '$(field Section)'"
 grep -Eq '^.+ <[^@ ]+@[^> ]+>$' <<<"$(field Maintainer)" || fail "Maintainer is '$(field Maintainer)'"
 [ "$(field Description | wc -l)" -gt 1 ] || fail "the Description has no long part"
-grep -Eq '(^|, )libqt6widgets6( |,|$)' <<<"$(field Depends)" ||
+# Debian 13 names the library libqt6widgets6t64.
+grep -Eq '(^|, )libqt6widgets6(t64)?( |,|$)' <<<"$(field Depends)" ||
     fail "Depends does not name the Qt 6 widgets library: $(field Depends)"
 grep -q qt6-wayland <<<"$(field Recommends)" || fail "Recommends does not name qt6-wayland"
 
 files=$(dpkg-deb --contents "$deb" | awk '$1 !~ /^d/ { print $6 }' | sort)
 expected=$(printf './usr/%s\n' bin/vorrintal "share/applications/$id.desktop" \
-    "share/icons/hicolor/scalable/apps/$id.svg" "share/metainfo/$id.metainfo.xml" | sort)
+    "share/icons/hicolor/scalable/apps/$id.svg" "share/metainfo/$id.metainfo.xml" \
+    share/man/man1/vorrintal.1.gz share/doc/vorrintal/copyright share/doc/vorrintal/changelog.gz |
+    sort)
 [ "$files" = "$expected" ] ||
     fail "the package's files differ from the expected ones:$(diff <(echo "$expected") <(echo "$files"))"
 
+# Run as root, lintian first says that it should not be; it must say nothing else.
+report=$(lintian --fail-on error,warning "$deb" 2>&1) || fail "lintian: $report"
+report=$(grep -v '^running with root privileges is not recommended!$' <<<"$report" || true)
+[ -z "$report" ] || fail "lintian: $report"
+
 root=$scratch/root
 dpkg-deb --extract "$deb" "$root"
+latest=$(gzip -dc "$root/usr/share/doc/vorrintal/changelog.gz" | head -n 1)
+[[ "$latest" == "vorrintal ($version) "* ]] ||
+    fail "the changelog's latest entry is '$latest', not one for version $version"
 program=$root/usr/bin/vorrintal
 if readelf --dynamic "$program" | grep -Eq 'R(UN)?PATH'; then fail "the program has a run path"; fi
 
