@@ -21,7 +21,7 @@ field() { dpkg-deb --field "$deb" "$1"; }
 [ "$(field Section)" = utils ] || fail "Section is '$(field Section)'"
 grep -Eq '^.+ <[^@ ]+@[^> ]+>$' <<<"$(field Maintainer)" || fail "Maintainer is '$(field Maintainer)'"
 [ "$(field Description | wc -l)" -gt 1 ] || fail "the Description has no long part"
-# Debian 13 names the library libqt6widgets6t64.
+# Debian 13 renamed some Qt libraries for 64-bit time (libqt6core6t64); accept it here too.
 grep -Eq '(^|, )libqt6widgets6(t64)?( |,|$)' <<<"$(field Depends)" ||
     fail "Depends does not name the Qt 6 widgets library: $(field Depends)"
 grep -q qt6-wayland <<<"$(field Recommends)" || fail "Recommends does not name qt6-wayland"
