@@ -73,6 +73,28 @@ QString announced(MainWindow &window)
     return title == "Winner!" ? text : "(titled " + title + ")";
 }
 
+// Where the keyboard focus is, as a person sees it: a row's button as "row" and the row's
+// name, anything else by its object name.
+QString focusName()
+{
+    QWidget *focus = QApplication::focusWidget();
+    if (!focus)
+        return "(none)";
+    for (QWidget *w = focus; w; w = w->parentWidget()) {
+        if (auto *row = qobject_cast<PlayerWidget *>(w))
+            return "row " + label(*row, "nameLabel");
+    }
+    return focus->objectName();
+}
+
+void pressTab(bool forward)
+{
+    if (forward)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    else
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+}
+
 struct Score {
     QString name;
     QString points;
@@ -500,28 +522,6 @@ void MainWindowTest::rowAndRecordAgreeAtTheWrap()
     QVERIFY(addPoints(a, "-1"));
     QCOMPARE(label(*a, "points"), QString("2147483647"));
     QCOMPARE(announced(*window), QString("And the winner is...\nA!!!"));
-}
-
-// Where the keyboard focus is, as a person sees it: a button's text, and a row's name for its
-// "Add Points" button.
-QString focusName()
-{
-    QWidget *focus = QApplication::focusWidget();
-    if (!focus)
-        return "(none)";
-    for (QWidget *w = focus; w; w = w->parentWidget()) {
-        if (auto *row = qobject_cast<PlayerWidget *>(w))
-            return "row " + label(*row, "nameLabel");
-    }
-    return focus->objectName();
-}
-
-void pressTab(bool forward)
-{
-    if (forward)
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    else
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
 }
 
 void MainWindowTest::tabChain_data()
