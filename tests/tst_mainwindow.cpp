@@ -87,6 +87,35 @@ QString focusName()
     return focus->objectName();
 }
 
+// Adds players named 1, 2, … and gives the window back the keyboard, as a window manager
+// does when a dialog closes.
+bool addNumberedPlayers(MainWindow &window, int count)
+{
+    for (int i = 1; i <= count; ++i) {
+        if (!addPlayer(window, QString::number(i)))
+            return false;
+    }
+    window.activateWindow();
+    return QTest::qWaitForWindowActive(&window);
+}
+
+// Empty when the row is whole inside the player area's view, right edge of its button
+// included; otherwise where they are.
+QString outOfView(const MainWindow &window, PlayerWidget *row)
+{
+    QWidget *viewport = child<QScrollArea>(window, "playerArea")->viewport();
+    const QRect rowInView(row->mapTo(viewport, QPoint(0, 0)), row->size());
+    auto *button = child(*row, "addpointsButton");
+    const QRect buttonInView(button->mapTo(viewport, QPoint(0, 0)), button->size());
+    if (viewport->rect().contains(rowInView) && viewport->rect().contains(buttonInView))
+        return QString();
+    return QString("row at %1, %2 high; button %3 wide at %4")
+        .arg(rowInView.top())
+        .arg(rowInView.height())
+        .arg(buttonInView.width())
+        .arg(buttonInView.left());
+}
+
 void pressTab(bool forward)
 {
     if (forward)
@@ -489,16 +518,12 @@ void MainWindowTest::playerArea()
 
     // The newest row is in view, whole, right edge of its button included.
     PlayerWidget *last = all.last();
-    QWidget *viewport = area->viewport();
-    const QRect rowInView(last->mapTo(viewport, QPoint(0, 0)), QSize(371, 41));
-    auto *button = child(*last, "addpointsButton");
-    const QRect buttonInView(button->mapTo(viewport, QPoint(0, 0)), button->size());
     QCOMPARE(last->height(), 41);
-    QVERIFY(viewport->rect().contains(rowInView));
-    QVERIFY(viewport->rect().contains(buttonInView));
+    QCOMPARE(outOfView(*window, last), QString());
     QCOMPARE(last->childrenRect(), QRect(0, 0, 371, 41));
 
     // Its button works, as a click of the mouse does it.
+    auto *button = child(*last, "addpointsButton");
     QVERIFY(run([&] { QTest::mouseClick(button, Qt::LeftButton); }, answer::accept("6")));
     QCOMPARE(label(*last, "points"), QString("6"));
     QCOMPARE(announced(*window), QString("And the winner is...\nPlayer %1!!!").arg(players));
@@ -554,11 +579,7 @@ void MainWindowTest::tabChain()
     QVERIFY(window);
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
     QCOMPARE(focusName(), QString("addplayerButton"));
-    for (int i = 1; i <= players; ++i)
-        QVERIFY(addPlayer(*window, QString::number(i)));
-    // A window manager gives the window back the keyboard when the dialog closes.
-    window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QVERIFY(addNumberedPlayers(*window, players));
     QCOMPARE(focusName(), QString("addplayerButton"));
 
     QStringList visited;
@@ -592,10 +613,7 @@ void MainWindowTest::focusedRowIsInView()
 
     auto window = openShownWindow();
     QVERIFY(window);
-    for (int i = 1; i <= 25; ++i)
-        QVERIFY(addPlayer(*window, QString::number(i)));
-    window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QVERIFY(addNumberedPlayers(*window, 25));
     QCoreApplication::processEvents(); // lay the rows out
 
     const QList<PlayerWidget *> all = rows(*window);
@@ -610,15 +628,7 @@ void MainWindowTest::focusedRowIsInView()
 
     pressTab(forward);
     QCOMPARE(focusName(), to);
-    PlayerWidget *row = all[to.mid(4).toInt() - 1];
-    auto *button = child(*row, "addpointsButton");
-    QWidget *viewport = area->viewport();
-    const QRect rowInView(row->mapTo(viewport, QPoint(0, 0)), row->size());
-    const QRect buttonInView(button->mapTo(viewport, QPoint(0, 0)), button->size());
-    QVERIFY2(
-        viewport->rect().contains(rowInView),
-        qPrintable(QString("row at %1, %2 high").arg(rowInView.top()).arg(rowInView.height())));
-    QVERIFY(viewport->rect().contains(buttonInView));
+    QCOMPARE(outOfView(*window, all[to.mid(4).toInt() - 1]), QString());
     QCOMPARE(area->viewport()->width(), 371);
 }
 
