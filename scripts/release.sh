@@ -1,0 +1,170 @@
+#!/usr/bin/env bash
+# Makes a release in dist/: the source tarball, one Debian package for each architecture
+# below, each built from that tarball with Debian's own hardened build flags and checked
+# (architecture, lintian, hardening, the test suites, under qemu for a foreign
+# architecture), and SHA256SUMS. The same commit gives the same bytes in any folder at any
+# time: every date is the one of the latest entry in data/changelog. Only a release that
+# passed every check replaces dist/; anything else leaves it as it was.
+# Run it in a git checkout with no uncommitted changes, or in an unpacked release tarball.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd -P)
+umask 022
+export LC_ALL=C.UTF-8 TZ=UTC
+
+# Debian architectures to package: any for which Debian ships Qt 6 (armhf, i386, ...).
+architectures=(amd64 arm64)
+readonly name=vorrintal work=$root/build-release
+
+refuse() {
+    echo "release: $*" >&2
+    exit 1
+}
+# Whatever stops the release, dist/ has not been touched.
+trap '[ $? -eq 0 ] || echo "release: failed; dist/ is as it was, the logs are in build-release/" >&2' EXIT
+
+# --- What is released, and when.
+from_git=false
+if [ "$(git rev-parse --show-toplevel 2>/dev/null)" = "$root" ]; then
+    from_git=true
+    changes=$(git status --porcelain --untracked-files=no)
+    [ -z "$changes" ] || refuse "tracked files have uncommitted changes; commit or stash them first:
+$changes"
+fi
+version=$(sed -n 's/^project(vorrintal VERSION \([^ )]*\).*/\1/p' CMakeLists.txt)
+release_date=$(sed -n 's/^set(VORRINTAL_RELEASE_DATE \([^ )]*\))$/\1/p' CMakeLists.txt)
+changelog_version=$(sed -n '1s/^[^ ]* (\([^)]*\)).*/\1/p' data/changelog)
+changelog_date=$(sed -n '/^ -- /{s/^ -- .*>  //p;q}' data/changelog)
+[ -n "$version" ] || refuse "found no project version in CMakeLists.txt"
+[ "$version" = "$changelog_version" ] ||
+    refuse "CMakeLists.txt says version $version, but the latest entry of data/changelog is for '$changelog_version'; add an entry for $version there"
+SOURCE_DATE_EPOCH=$(date -d "$changelog_date" +%s 2>/dev/null) ||
+    refuse "the latest entry of data/changelog has no date that can be read: '$changelog_date'"
+export SOURCE_DATE_EPOCH
+[ "$(date -d "@$SOURCE_DATE_EPOCH" +%F)" = "$release_date" ] ||
+    refuse "VORRINTAL_RELEASE_DATE in CMakeLists.txt is $release_date, but data/changelog dates $version $(date -d "@$SOURCE_DATE_EPOCH" +%F)"
+
+# --- What the builds need. Packages for another architecture come from dpkg's multiarch
+# support, which has to be told about that architecture once.
+scripts/install-packages.sh cmake g++ make qt6-base-dev qt6-base-dev-tools dpkg-dev file lintian \
+    devscripts
+host=$(dpkg --print-architecture)
+for arch in "${architectures[@]}"; do
+    [ "$arch" = "$host" ] && continue
+    if ! dpkg --print-foreign-architectures | grep -qx "$arch"; then
+        echo "release: adding the $arch architecture to dpkg (dpkg --add-architecture $arch), so that apt can install Qt for $arch beside the machine's own"
+        sudo=()
+        [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+        "${sudo[@]}" dpkg --add-architecture "$arch"
+    fi
+    triplet=$(dpkg-architecture -a "$arch" -qDEB_HOST_GNU_TYPE 2>/dev/null)
+    scripts/install-packages.sh "g++-$triplet" "qt6-base-dev:$arch" qemu-user-static
+done
+
+# --- The source: exactly the tracked files, or in an unpacked tarball the files there less
+# what the builds and the release write, under one top folder, with fixed owners, modes
+# and dates.
+rm -rf "$work"
+mkdir -p "$work/out/$name-$version"
+if $from_git; then
+    git archive --format=tar HEAD | tar -x -C "$work/out/$name-$version"
+else
+    tar -c --exclude='./build*' --exclude=./dist . | tar -x -C "$work/out/$name-$version"
+fi
+tarball=$name-$version.tar.gz
+tar -c -C "$work/out" --sort=name --format=gnu --owner=0 --group=0 --numeric-owner \
+    --mode='u+rw,go-w,a+rX' --mtime="@$SOURCE_DATE_EPOCH" "$name-$version" |
+    gzip -9 --no-name >"$work/out/$tarball"
+rm -rf "${work:?}/out/$name-$version"
+# The packages are built from what the tarball holds, in a folder that the build flags map
+# to ".", so that no path of this machine enters the binaries.
+tar -xzf "$work/out/$tarball" -C "$work"
+src=$work/$name-$version
+
+# Says whether the hardening-check line for a feature reads as it must. Fortify may name
+# functions whose sizes the compiler cannot know.
+hardened() {
+    local report=$1 feature
+    for feature in 'Position Independent Executable' 'Stack protected' \
+        'Read-only relocations' 'Immediate binding'; do
+        grep -q "^ $feature: yes" <<<"$report" || return 1
+    done
+    grep -Eq '^ Fortify Source functions: (yes|no, only unprotected functions found!)' <<<"$report"
+}
+
+# Builds, tests, packages and checks one architecture; the package lands in out/. Any
+# command that fails ends the release.
+release_for() {
+    local arch=$1 dir=$work/$1
+    echo "== $arch"
+    eval "$(CC="$(dpkg-architecture -a "$arch" -qDEB_HOST_GNU_TYPE 2>/dev/null)-gcc" \
+        dpkg-architecture -a "$arch" -s)"
+    local cmake_args=(-DCMAKE_BUILD_TYPE=None -DBUILD_TESTING=ON -DCMAKE_VERBOSE_MAKEFILE=ON)
+    [ "$arch" = "$host" ] || cmake_args+=(-DCMAKE_TOOLCHAIN_FILE="$src/cmake/debian-cross.cmake")
+
+    # Debian's flags for this architecture, run from $work so that its path maps to ".";
+    # CMake reads no CPPFLAGS, so the preprocessor's go in with the compiler's.
+    local cxxflags ldflags
+    cxxflags=$(cd "$work" && DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get CXXFLAGS)
+    cxxflags+=" $(cd "$work" && DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get CPPFLAGS)"
+    ldflags=$(cd "$work" && DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get LDFLAGS)
+    [[ " $cxxflags " == *" -fstack-clash-protection "* ]] || cxxflags+=" -fstack-clash-protection"
+    if [ "$arch" = amd64 ] && [[ " $cxxflags " != *" -fcf-protection"* ]]; then
+        cxxflags+=" -fcf-protection"
+    fi
+
+    cmake -S "$src" -B "$dir" "${cmake_args[@]}" -DCMAKE_CXX_FLAGS="$cxxflags" \
+        -DCMAKE_EXE_LINKER_FLAGS="$ldflags" >"$work/$arch-configure.log" 2>&1 ||
+        { cat "$work/$arch-configure.log" >&2; return 1; }
+    cmake --build "$dir" --parallel "$(nproc)" >"$dir/build.log" 2>&1 ||
+        { tail -n 40 "$dir/build.log" >&2; echo "release: the $arch build failed" >&2; return 1; }
+    echo "built with: $cxxflags; linked with: $ldflags"
+    # The build log shows every compile command: each carries fortify and the stack protector.
+    local compiles unhardened
+    compiles=$(grep -cE ' -c [^ ]+\.cpp$' "$dir/build.log" || true)
+    unhardened=$(awk '/ -c [^ ]+\.cpp$/ && !(/ -D_FORTIFY_SOURCE=/ && / -fstack-protector-strong/)' \
+        "$dir/build.log")
+    [ "$compiles" -gt 0 ] && [ -z "$unhardened" ] ||
+        { echo "$unhardened" >&2; echo "release: $compiles compile commands, not all hardened" >&2; return 1; }
+
+    # The record, widget, window and randomized suites, run through qemu for a foreign
+    # architecture.
+    ctest --test-dir "$dir" -L qttest --parallel "$(nproc)" --output-on-failure ||
+        { echo "release: the $arch tests failed" >&2; return 1; }
+
+    (cd "$dir" && cpack -G DEB -B "$dir/package") >"$dir/cpack.log" 2>&1 ||
+        { cat "$dir/cpack.log" >&2; return 1; }
+    local deb=$dir/package/${name}_${version}_$arch.deb
+    [ -f "$deb" ] || { echo "release: cpack made no $deb" >&2; return 1; }
+    [ "$(dpkg-deb --field "$deb" Architecture)" = "$arch" ] ||
+        { echo "release: $deb is for '$(dpkg-deb --field "$deb" Architecture)'" >&2; return 1; }
+    echo "Depends: $(dpkg-deb --field "$deb" Depends)"
+
+    # Run as root, lintian says first that it should not be; nothing else may stand.
+    local report
+    if ! report=$(lintian --fail-on error,warning "$deb" 2>&1) ||
+        grep -v '^running with root privileges is not recommended!$' <<<"$report" | grep -q .; then
+        echo "$report" >&2
+        echo "release: lintian objects to $deb" >&2
+        return 1
+    fi
+
+    dpkg-deb --extract "$deb" "$dir/unpacked"
+    report=$(hardening-check "$dir/unpacked/usr/bin/$name" || true)
+    echo "$report"
+    hardened "$report" || { echo "release: the $arch program is not hardened as it must be" >&2; return 1; }
+    cp "$deb" "$work/out/"
+}
+
+# Each in a subshell of its own, so that one architecture's settings stay out of the next.
+files=("$tarball")
+for arch in "${architectures[@]}"; do
+    (release_for "$arch")
+    files+=("${name}_${version}_$arch.deb")
+done
+
+(cd "$work/out" && sha256sum "${files[@]}" >SHA256SUMS)
+rm -rf dist
+mv "$work/out" dist
+echo "release $version in dist/:"
+cat dist/SHA256SUMS
