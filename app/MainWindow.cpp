@@ -6,7 +6,10 @@
 #include "widgets/addPlayerDialog.h"
 #include "widgets/optionsDialog.h"
 
+#include <QCursor>
+#include <QGuiApplication>
 #include <QMessageBox>
+#include <QScreen>
 #include <QScrollBar>
 
 namespace {
@@ -45,6 +48,7 @@ MainWindow::MainWindow(QWidget *parent)
     connect(form->actionNew, SIGNAL(triggered()), this, SLOT(on_endButton_clicked()));
     connect(form->actionQuit, SIGNAL(triggered()), this, SLOT(close()));
 
+    placeInMiddleOfScreen();
     on_actionOptions_triggered();
 }
 
@@ -127,6 +131,23 @@ bool MainWindow::focusNextPrevChild(bool next)
     if (row)
         form->playerArea->ensureWidgetVisible(row, 0, 0);
     return true;
+}
+
+// The title dialog comes up before the window and is centred on it. Left where Qt puts a new
+// window, the top-left corner, the dialog would appear there, and the window somewhere else
+// once a window manager places it. So the window takes its place first: in the middle of
+// the screen under the pointer, as window managers place new windows. Wayland compositors
+// place every window themselves.
+void MainWindow::placeInMiddleOfScreen()
+{
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        return;
+    const QScreen *screen = QGuiApplication::screenAt(QCursor::pos());
+    if (!screen)
+        screen = this->screen();
+    QRect frame = frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    move(frame.topLeft());
 }
 
 // While every row can have its full height, the rows share the player area. Past

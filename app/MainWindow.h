@@ -37,6 +37,7 @@ private:
     // Lets the tests compare the record with what the window shows.
     friend class MainWindowRecord;
 
+    void placeInMiddleOfScreen();
     void fitPlayerArea();
 
     std::unique_ptr<Ui::MainWindow> form;

@@ -17,6 +17,7 @@
 #include <QMessageBox>
 #include <QMetaMethod>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
@@ -186,9 +187,11 @@ void MainWindowTest::titleDialogComesFirst()
     QFETCH(QString, afterLanguageChange);
 
     QString dialogClass, prefilled;
+    QPoint dialogCentre;
     bool windowShown = true;
     ModalAnswerer answerer{[&](QWidget *dialog) {
         dialogClass = dialog->metaObject()->className();
+        dialogCentre = dialog->geometry().center();
         prefilled = dialog->findChild<QLineEdit *>()->text();
         windowShown = std::ranges::any_of(QApplication::topLevelWidgets(), [](QWidget *w) {
             return qobject_cast<MainWindow *>(w) && w->isVisible();
@@ -213,6 +216,24 @@ void MainWindowTest::titleDialogComesFirst()
     QCOMPARE(translatedButton, QString("MainWindow|Add Player"));
     QCOMPARE(titleLine, afterLanguageChange);
     QCOMPARE(child(window, "addplayerButton")->text(), QString("Add Player"));
+
+    // The dialog came up where the window then appears, in the middle of the screen, not in
+    // a corner of an otherwise empty screen. A window's frame, known once it is shown, moves
+    // the centre of what it frames by half the frame's size.
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QPoint middle = window.screen()->availableGeometry().center();
+    const auto near = [&](QPoint p) {
+        return (p - middle).manhattanLength() <= 32;
+    };
+    const auto where = [](QPoint p) {
+        return QString("%1,%2").arg(p.x()).arg(p.y());
+    };
+    QVERIFY2(near(dialogCentre), qPrintable("the dialog's centre is " + where(dialogCentre) +
+                                            ", the screen's " + where(middle)));
+    QVERIFY2(near(window.frameGeometry().center()),
+             qPrintable("the window's centre is " + where(window.frameGeometry().center()) +
+                        ", the screen's " + where(middle)));
 }
 
 void MainWindowTest::formObjects_data()
