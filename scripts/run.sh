@@ -5,7 +5,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-packages.sh cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-wayland
-cmake -S . -B build -DBUILD_TESTING=ON >/dev/null
+# The program's own build: the test builds' strictness stays with them, so that a new
+# compiler's new warning cannot keep anyone from running it.
+cmake -S . -B build -DBUILD_TESTING=OFF -DCMAKE_COMPILE_WARNING_AS_ERROR=OFF >/dev/null
 cmake --build build --target vorrintal --parallel "$(nproc)"
 
 if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}${QT_QPA_PLATFORM:-}" ] && [[ " $* " != *" -platform "* ]]; then
