@@ -29,10 +29,16 @@ on_platform() {
     fi
 }
 
+# Debian 13 renamed the Qt core library's package for 64-bit time (libqt6core6t64).
+qt_version() {
+    dpkg-query -W -f='${db:Status-Status} ${Version}\n' libqt6core6 libqt6core6t64 2>/dev/null |
+        awk '$1 == "installed" { print $2; found = 1; exit } END { if (!found) print "?" }'
+}
+
 bin=$PWD/build-bench
 echo "Machine: $(nproc) cores, $(sed -n 's/^model name\s*: //p' /proc/cpuinfo | head -n 1)," \
     "$(free -g | awk '/^Mem:/ { print $2 }') GiB; $(. /etc/os-release && echo "$PRETTY_NAME");" \
-    "Qt $(dpkg-query -W -f='${Version}' libqt6core6 2>/dev/null || echo '?')"
+    "Qt $(qt_version)"
 echo
 on_platform "$bin/benchmarks/bench_startup" "$bin/benchmarks/libvorrintal_autopilot.so" 31 \
     "$bin/vorrintal" "$bin/benchmarks/vorrintal_floor" "$bin/benchmarks/vorrintal_forms"

@@ -5,7 +5,8 @@ set -euo pipefail
 
 missing=()
 for pkg in "$@"; do
-    dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' || missing+=("$pkg")
+    # Installed, whether or not it is held at its version.
+    [ "$(dpkg-query -W -f='${db:Status-Status}' "$pkg" 2>/dev/null)" = installed ] || missing+=("$pkg")
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
