@@ -69,7 +69,7 @@ mkdir -p "$work/out/$name-$version"
 if $from_git; then
     git archive --format=tar HEAD | tar -x -C "$work/out/$name-$version"
 else
-    tar -c --exclude='./build*' --exclude=./dist . | tar -x -C "$work/out/$name-$version"
+    tar -c --exclude=./.git --exclude='./build*' --exclude=./dist . | tar -x -C "$work/out/$name-$version"
 fi
 tarball=$name-$version.tar.gz
 tar -c -C "$work/out" --sort=name --format=gnu --owner=0 --group=0 --numeric-owner \
