@@ -20,8 +20,8 @@ refuse() {
     echo "release: $*" >&2
     exit 1
 }
-# Whatever stops the release, dist/ has not been touched.
-trap '[ $? -eq 0 ] || echo "release: failed; dist/ is as it was, the logs are in build-release/" >&2' EXIT
+# Whatever stops the release, dist/ has not been touched yet.
+trap '[ $? -eq 0 ] || echo "release: stopped; dist/ is as it was" >&2' EXIT
 
 # --- What is released, and when.
 from_git=false
@@ -37,12 +37,14 @@ changelog_version=$(sed -n '1s/^[^ ]* (\([^)]*\)).*/\1/p' data/changelog)
 changelog_date=$(sed -n '/^ -- /{s/^ -- .*>  //p;q}' data/changelog)
 [ -n "$version" ] || refuse "found no project version in CMakeLists.txt"
 [ "$version" = "$changelog_version" ] ||
-    refuse "CMakeLists.txt says version $version, but the latest entry of data/changelog is for '$changelog_version'; add an entry for $version there"
+    refuse "CMakeLists.txt says version $version, but the latest entry of data/changelog" \
+        "is for '$changelog_version'; add an entry for $version there"
 SOURCE_DATE_EPOCH=$(date -d "$changelog_date" +%s 2>/dev/null) ||
     refuse "the latest entry of data/changelog has no date that can be read: '$changelog_date'"
 export SOURCE_DATE_EPOCH
 [ "$(date -d "@$SOURCE_DATE_EPOCH" +%F)" = "$release_date" ] ||
-    refuse "VORRINTAL_RELEASE_DATE in CMakeLists.txt is $release_date, but data/changelog dates $version $(date -d "@$SOURCE_DATE_EPOCH" +%F)"
+    refuse "VORRINTAL_RELEASE_DATE in CMakeLists.txt is $release_date, but data/changelog" \
+        "dates $version $(date -d "@$SOURCE_DATE_EPOCH" +%F)"
 
 # --- What the builds need. Packages for another architecture come from dpkg's multiarch
 # support, which has to be told about that architecture once.
@@ -52,7 +54,8 @@ host=$(dpkg --print-architecture)
 for arch in "${architectures[@]}"; do
     [ "$arch" = "$host" ] && continue
     if ! dpkg --print-foreign-architectures | grep -qx "$arch"; then
-        echo "release: adding the $arch architecture to dpkg (dpkg --add-architecture $arch), so that apt can install Qt for $arch beside the machine's own"
+        echo "release: adding the $arch architecture to dpkg (dpkg --add-architecture $arch)," \
+            "so that apt can install Qt for $arch beside the machine's own"
         sudo=()
         [ "$(id -u)" -eq 0 ] || sudo=(sudo)
         "${sudo[@]}" dpkg --add-architecture "$arch"
@@ -117,7 +120,7 @@ release_for() {
         -DCMAKE_EXE_LINKER_FLAGS="$ldflags" >"$work/$arch-configure.log" 2>&1 ||
         { cat "$work/$arch-configure.log" >&2; return 1; }
     cmake --build "$dir" --parallel "$(nproc)" >"$dir/build.log" 2>&1 ||
-        { tail -n 40 "$dir/build.log" >&2; echo "release: the $arch build failed" >&2; return 1; }
+        { tail -n 40 "$dir/build.log" >&2; echo "release: the $arch build failed, see $dir/build.log" >&2; return 1; }
     echo "built with: $cxxflags; linked with: $ldflags"
     # The build log shows every compile command: each carries fortify and the stack protector.
     local compiles unhardened
@@ -141,9 +144,10 @@ release_for() {
     echo "Depends: $(dpkg-deb --field "$deb" Depends)"
 
     # Run as root, lintian says first that it should not be; nothing else may stand.
-    local report
-    if ! report=$(lintian --fail-on error,warning "$deb" 2>&1) ||
-        grep -v '^running with root privileges is not recommended!$' <<<"$report" | grep -q .; then
+    local report status=0
+    report=$(lintian --fail-on error,warning "$deb" 2>&1) || status=$?
+    report=$(grep -v '^running with root privileges is not recommended!$' <<<"$report" || true)
+    if [ "$status" -ne 0 ] || [ -n "$report" ]; then
         echo "$report" >&2
         echo "release: lintian objects to $deb" >&2
         return 1
