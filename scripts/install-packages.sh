@@ -3,10 +3,19 @@
 # A machine that already has them all does not touch the package lists.
 set -euo pipefail
 
+# Whether a package is installed, held at its version or not. A name without ":ARCH" is the
+# machine's own architecture's (or an architecture-independent) package, as for apt.
+native=$(dpkg --print-architecture)
+installed() {
+    local name=${1%%:*} arch=${1#*:}
+    [ "$arch" != "$1" ] || arch=$native
+    dpkg-query -W -f='${Architecture} ${db:Status-Status}\n' "$name" 2>/dev/null |
+        grep -Eq "^($arch|all) installed$"
+}
+
 missing=()
 for pkg in "$@"; do
-    # Installed, whether or not it is held at its version.
-    [ "$(dpkg-query -W -f='${db:Status-Status}' "$pkg" 2>/dev/null)" = installed ] || missing+=("$pkg")
+    installed "$pkg" || missing+=("$pkg")
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
