@@ -105,12 +105,12 @@ release_for() {
     local cmake_args=(-DCMAKE_BUILD_TYPE=None -DBUILD_TESTING=ON -DCMAKE_VERBOSE_MAKEFILE=ON)
     [ "$arch" = "$host" ] || cmake_args+=(-DCMAKE_TOOLCHAIN_FILE="$src/cmake/debian-cross.cmake")
 
-    # Debian's flags for this architecture, run from $work so that its path maps to ".";
+    # Debian's flags for this architecture, asked for in $work so that its path maps to ".";
     # CMake reads no CPPFLAGS, so the preprocessor's go in with the compiler's.
+    debian_flags() { (cd "$work" && DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get "$1"); }
     local cxxflags ldflags
-    cxxflags=$(cd "$work" && DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get CXXFLAGS)
-    cxxflags+=" $(cd "$work" && DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get CPPFLAGS)"
-    ldflags=$(cd "$work" && DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get LDFLAGS)
+    cxxflags="$(debian_flags CXXFLAGS) $(debian_flags CPPFLAGS)"
+    ldflags=$(debian_flags LDFLAGS)
     [[ " $cxxflags " == *" -fstack-clash-protection "* ]] || cxxflags+=" -fstack-clash-protection"
     if [ "$arch" = amd64 ] && [[ " $cxxflags " != *" -fcf-protection"* ]]; then
         cxxflags+=" -fcf-protection"
