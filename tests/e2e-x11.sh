@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
-# Uses the program as a person does, on a real X server with Qt's xcb plugin: it finds
-# each window as it appears, clicks, types and presses Enter, and saves a screenshot of
-# the screen after every step. Run it under `xvfb-run -a`.
-# Usage: e2e-x11.sh PROGRAM DESKTOP_ENTRY SHOTS_DIR
+# Uses the program as a person does, on a real X server: it finds each window as it
+# appears, clicks, types and presses Enter, and saves a screenshot of the screen after every
+# step. Run it under `xvfb-run -a`. The program is the command given last: the Linux build
+# on Qt's xcb plugin, or under Wine the Windows build, whose X windows Wine makes. The
+# window class is checked against the desktop entry, unless the entry is given as "-".
+# Usage: e2e-x11.sh DESKTOP_ENTRY SHOTS_DIR PROGRAM [ARGUMENT...]
 set -euo pipefail
-program=$1 entry=$2 shots=$3
+entry=$1 shots=$2
+shift 2
 
 # No step waits longer than this for a window to appear or go; no command hangs longer.
 readonly bound=5
@@ -94,7 +97,7 @@ choose_from_game_menu() {
 xdo getdisplaygeometry >/dev/null || fail "no X server answers at DISPLAY=$DISPLAY"
 mkdir -p "$shots"
 rm -f "$shots"/*.png
-"$program" &
+"$@" &
 pid=$!
 
 begin "the title dialog comes before the main window"
@@ -112,11 +115,13 @@ type_into "$dialog" "Quiz Night"
 
 begin "the main window appears with the window class the desktop entry names"
 main=$(await_window Vorrintal)
-wm_class=$(sed -n 's/^StartupWMClass=//p' "$entry")
-# WM_CLASS holds the instance and the class name; a desktop matches either, exactly.
-classes=$(timeout "$bound" xprop -id "$main" WM_CLASS)
-grep -Fq "\"$wm_class\"" <<<"$classes" ||
-    fail "the main window's $classes does not name '$wm_class' of the desktop entry"
+if [ "$entry" != - ]; then
+    wm_class=$(sed -n 's/^StartupWMClass=//p' "$entry")
+    # WM_CLASS holds the instance and the class name; a desktop matches either, exactly.
+    classes=$(timeout "$bound" xprop -id "$main" WM_CLASS)
+    grep -Fq "\"$wm_class\"" <<<"$classes" ||
+        fail "the main window's $classes does not name '$wm_class' of the desktop entry"
+fi
 shot main-window
 
 begin "add a player with the \"Add Player\" button"
@@ -130,6 +135,14 @@ choose_from_game_menu "$main" 1
 dialog=$(await_window Dialog)
 type_into "$dialog" "Grace"
 shot second-player
+
+begin "the same name again is refused"
+choose_from_game_menu "$main" 1
+dialog=$(await_window Dialog)
+type_into "$dialog" "Ada"
+refusal=$(await_window 'Player Already Exists')
+shot name-refused
+type_into "$refusal" ""
 
 begin "add 5 points to the first player"
 click_at "$main" "$first_row_points_x" "$first_row_y"
