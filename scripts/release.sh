@@ -95,6 +95,29 @@ hardened() {
     grep -Eq '^ Fortify Source functions: (yes|no, only unprotected functions found!)' <<<"$report"
 }
 
+# Configures and builds in the folder given second, with the CMake arguments that follow,
+# as Debian builds its packages; checks that every compile carried fortify and the stack
+# protector; and runs the record, widget, window and randomized suites, through qemu
+# where the program is for another architecture.
+build_and_test() {
+    local label=$1 dir=$2
+    shift 2
+    cmake -S "$src" -B "$dir" -DCMAKE_BUILD_TYPE=None -DBUILD_TESTING=ON -DCMAKE_VERBOSE_MAKEFILE=ON \
+        "$@" >"$work/$label-configure.log" 2>&1 ||
+        { cat "$work/$label-configure.log" >&2; return 1; }
+    cmake --build "$dir" --parallel "$(nproc)" >"$dir/build.log" 2>&1 ||
+        { tail -n 40 "$dir/build.log" >&2; echo "release: the $label build failed, see $dir/build.log" >&2; return 1; }
+    # The build log shows every compile command: each carries fortify and the stack protector.
+    local compiles unhardened
+    compiles=$(grep -cE ' -c [^ ]+\.cpp$' "$dir/build.log" || true)
+    unhardened=$(awk '/ -c [^ ]+\.cpp$/ && !(/ -D_FORTIFY_SOURCE=/ && / -fstack-protector-strong/)' \
+        "$dir/build.log")
+    [ "$compiles" -gt 0 ] && [ -z "$unhardened" ] ||
+        { echo "$unhardened" >&2; echo "release: $compiles compile commands, not all hardened" >&2; return 1; }
+    ctest --test-dir "$dir" -L qttest --parallel "$(nproc)" --output-on-failure ||
+        { echo "release: the $label tests failed" >&2; return 1; }
+}
+
 # Builds, tests, packages and checks one architecture; the package lands in out/. Any
 # command that fails ends the release.
 release_for() {
@@ -102,7 +125,7 @@ release_for() {
     echo "== $arch"
     eval "$(CC="$(dpkg-architecture -a "$arch" -qDEB_HOST_GNU_TYPE 2>/dev/null)-gcc" \
         dpkg-architecture -a "$arch" -s)"
-    local cmake_args=(-DCMAKE_BUILD_TYPE=None -DBUILD_TESTING=ON -DCMAKE_VERBOSE_MAKEFILE=ON)
+    local cmake_args=()
     [ "$arch" = "$host" ] || cmake_args+=(-DCMAKE_TOOLCHAIN_FILE="$src/cmake/debian-cross.cmake")
 
     # Debian's flags for this architecture, asked for in $work so that its path maps to ".";
@@ -116,24 +139,9 @@ release_for() {
         cxxflags+=" -fcf-protection"
     fi
 
-    cmake -S "$src" -B "$dir" "${cmake_args[@]}" -DCMAKE_CXX_FLAGS="$cxxflags" \
-        -DCMAKE_EXE_LINKER_FLAGS="$ldflags" >"$work/$arch-configure.log" 2>&1 ||
-        { cat "$work/$arch-configure.log" >&2; return 1; }
-    cmake --build "$dir" --parallel "$(nproc)" >"$dir/build.log" 2>&1 ||
-        { tail -n 40 "$dir/build.log" >&2; echo "release: the $arch build failed, see $dir/build.log" >&2; return 1; }
+    build_and_test "$arch" "$dir" "${cmake_args[@]}" -DCMAKE_CXX_FLAGS="$cxxflags" \
+        -DCMAKE_EXE_LINKER_FLAGS="$ldflags"
     echo "built with: $cxxflags; linked with: $ldflags"
-    # The build log shows every compile command: each carries fortify and the stack protector.
-    local compiles unhardened
-    compiles=$(grep -cE ' -c [^ ]+\.cpp$' "$dir/build.log" || true)
-    unhardened=$(awk '/ -c [^ ]+\.cpp$/ && !(/ -D_FORTIFY_SOURCE=/ && / -fstack-protector-strong/)' \
-        "$dir/build.log")
-    [ "$compiles" -gt 0 ] && [ -z "$unhardened" ] ||
-        { echo "$unhardened" >&2; echo "release: $compiles compile commands, not all hardened" >&2; return 1; }
-
-    # The record, widget, window and randomized suites, run through qemu for a foreign
-    # architecture.
-    ctest --test-dir "$dir" -L qttest --parallel "$(nproc)" --output-on-failure ||
-        { echo "release: the $arch tests failed" >&2; return 1; }
 
     (cd "$dir" && cpack -G DEB -B "$dir/package") >"$dir/cpack.log" 2>&1 ||
         { cat "$dir/cpack.log" >&2; return 1; }
