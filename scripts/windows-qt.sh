@@ -1,0 +1,148 @@
+#!/usr/bin/env bash
+# Builds Qt for 64-bit Windows from Debian's own Qt source, once per machine, and prints the
+# folder it is installed in. Takes the qt6-base source package of this machine's Debian
+# release, the version of the Qt installed here (whose moc, uic and rcc the cross-build
+# runs), through apt; builds it with the MinGW-w64 posix compilers and cmake/windows-cross.cmake;
+# and installs it into a cache outside the work tree, keyed by the source version, the
+# options and the compilers, so that later runs and other clones reuse it. Only what the
+# program and its tests need is built: Core, Gui, Widgets and Test; the windows and
+# offscreen platforms; the windowsvista style. The same inputs give the same DLLs in any
+# build folder. The cache is $VORRINTAL_CACHE, or ~/.cache/vorrintal (XDG_CACHE_HOME).
+# Progress goes to stderr; the only line on stdout is the folder.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd -P)
+export LC_ALL=C.UTF-8 TZ=UTC
+
+say() { echo "windows-qt: $*" >&2; }
+fail() {
+    say "$*"
+    exit 1
+}
+sudo=()
+[ "$(id -u)" -eq 0 ] || sudo=(sudo)
+
+scripts/install-packages.sh dpkg-dev cmake ninja-build g++-mingw-w64-x86-64-posix \
+    qt6-base-dev qt6-base-dev-tools >&2
+
+# What is built decides the folder: change any of it and the Qt is built afresh.
+version=$(dpkg-query -W -f='${source:Version}' qt6-base-dev)
+options=(
+    -release -shared -optimize-size -nomake examples -nomake tests
+    # Qt's own copies of the libraries it needs, built for Windows with it.
+    -qt-zlib -qt-libpng -qt-pcre -qt-freetype -qt-harfbuzz -qt-doubleconversion
+    -no-icu -no-zstd -no-libjpeg -no-gif -no-ico -no-opengl -no-dbus
+    -no-feature-network -no-feature-sql -no-feature-printsupport -no-feature-concurrent
+    -no-feature-xml
+    # The program asks no file types; Qt would also stamp the build's time into the copy
+    # of the MIME database it compresses into Qt6Core.dll.
+    -no-feature-mimetype-database
+    # Debian's source leaves out the tablet library that the windows platform would use.
+    -no-feature-tabletevent
+    # Qt 6.4 builds its DirectWrite font database only with Direct2D and DirectWrite 3
+    # both on; with Direct2D off, the windows platform fails to link unless this is off too.
+    -no-direct2d -no-feature-directwrite3
+)
+compilers=$(dpkg-query -W -f='${Package} ${Version}\n' g++-mingw-w64-x86-64-posix \
+    gcc-mingw-w64-x86-64-posix-runtime mingw-w64-x86-64-dev binutils-mingw-w64-x86-64)
+recipe="qt6-base $version
+configure ${options[*]}
+$compilers
+toolchain $(sha256sum <cmake/windows-cross.cmake | cut -c1-64)"
+key=$(sha256sum <<<"$recipe" | cut -c1-16)
+cache=${VORRINTAL_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/vorrintal}
+prefix=$cache/qt-${version%%+*}-windows-x86_64-$key
+if [ -f "$prefix/recipe" ]; then
+    echo "$prefix"
+    exit 0
+fi
+
+mkdir -p "$cache"
+# Two releases at once would build the same Qt twice, into one folder.
+exec 9>"$cache/.lock"
+flock 9
+if [ -f "$prefix/recipe" ]; then
+    echo "$prefix"
+    exit 0
+fi
+say "building Qt $version for Windows into $prefix; this takes about half an hour"
+
+# --- The source, from the same archive and release as the machine's own packages.
+codename=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
+[ -n "$codename" ] || fail "/etc/os-release names no Debian release (VERSION_CODENAME)"
+# The deb entries of this release (suites bookworm, bookworm-updates, bookworm-security, ...),
+# turned into deb-src entries: deb822 stanzas first, then one-line entries.
+source_entries() {
+    local files=(/etc/apt/sources.list.d/*.sources)
+    [ ! -e "${files[0]}" ] || awk -v suite="^$codename(-[a-z]+)?\$" '
+        BEGIN { RS = ""; FS = "\n" }
+        {
+            deb = 0; ours = 0
+            for (i = 1; i <= NF; i++) {
+                if ($i ~ /^Types:/ && $i ~ /[ \t]deb([ \t]|$)/) deb = 1
+                if ($i ~ /^Suites:/) {
+                    n = split(substr($i, 8), s, /[ \t]+/)
+                    for (j = 1; j <= n; j++) if (s[j] ~ suite) ours = 1
+                }
+            }
+            if (!deb || !ours) next
+            for (i = 1; i <= NF; i++) print ($i ~ /^Types:/ ? "Types: deb-src" : $i)
+            print ""
+        }' "${files[@]}"
+    local file
+    for file in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
+        [ -f "$file" ] || continue
+        sed -En "s/^deb([[:space:]]+(\[[^]]*\][[:space:]]+)?[^[:space:]]+[[:space:]]+$codename(-[a-z]+)?[[:space:]].*)/deb-src\1/p" "$file"
+    done
+}
+if ! apt-cache showsrc qt6-base 2>/dev/null | grep -q '^Package: qt6-base$'; then
+    if ! grep -rqsE '^(Types:.*[[:space:]]deb-src|deb-src[[:space:]])' /etc/apt/sources.list /etc/apt/sources.list.d; then
+        entries=$(source_entries)
+        [ -n "$entries" ] || fail "apt has no entry for Debian $codename to take the source from"
+        list=/etc/apt/sources.list.d/vorrintal-deb-src.sources
+        grep -q '^Types:' <<<"$entries" || list=${list%.sources}.list
+        say "adding Debian's source packages for $codename to apt ($list), so that" \
+            "apt-get source can fetch qt6-base"
+        "${sudo[@]}" tee "$list" <<<"$entries" >/dev/null
+    fi
+    "${sudo[@]}" apt-get update -q >&2
+fi
+
+work=$cache/build-$key
+rm -rf "$work"
+mkdir -p "$work"
+(cd "$work" && apt-get source -q --only-source "qt6-base=$version") >"$work/source.log" 2>&1 ||
+    { cat "$work/source.log" >&2; fail "apt-get source qt6-base=$version failed"; }
+src=$(find "$work" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*')
+[ -x "$src/configure" ] || fail "apt-get source gave no Qt source in $work"
+
+# --- The build. Every path of this machine is mapped away and no PE time stamp is written,
+# so that the DLLs do not depend on the folder or the day; rcc dates the files it embeds
+# with the date of the source package's latest changelog entry, whoever calls this. The prefix is one fixed name:
+# Qt records it, and finds itself relative to its DLLs wherever it is installed.
+build=$work/build
+mkdir -p "$build"
+SOURCE_DATE_EPOCH=$(dpkg-parsechangelog --file "$src/debian/changelog" --show-field Timestamp)
+export SOURCE_DATE_EPOCH
+maps="-ffile-prefix-map=$src=/qt -ffile-prefix-map=$build=/qt"
+say "configuring (log: $build/configure.log)"
+(cd "$build" && "$src/configure" -prefix /qt "${options[@]}" -qt-host-path /usr -- -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/windows-cross.cmake" \
+    -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/cmake" \
+    -DCMAKE_C_FLAGS="$maps" -DCMAKE_CXX_FLAGS="$maps" \
+    -DCMAKE_SHARED_LINKER_FLAGS=-Wl,--no-insert-timestamp \
+    -DCMAKE_MODULE_LINKER_FLAGS=-Wl,--no-insert-timestamp \
+    -DCMAKE_EXE_LINKER_FLAGS=-Wl,--no-insert-timestamp) >"$build/configure.log" 2>&1 ||
+    { tail -n 40 "$build/configure.log" >&2; fail "configure failed, see $build/configure.log"; }
+say "building (log: $build/build.log)"
+cmake --build "$build" --parallel "$(nproc)" >"$build/build.log" 2>&1 ||
+    { tail -n 40 "$build/build.log" >&2; fail "the build failed; its log was $build/build.log"; }
+DESTDIR=$work/install cmake --install "$build" >"$build/install.log" 2>&1 ||
+    { tail -n 20 "$build/install.log" >&2; fail "installing failed"; }
+echo "$recipe" >"$work/install/qt/recipe"
+rm -rf "$prefix"
+mv "$work/install/qt" "$prefix"
+# A failed build is left for its logs; a finished one is not needed any more.
+rm -rf "$work"
+say "Qt for Windows is in $prefix"
+echo "$prefix"
