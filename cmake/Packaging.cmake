@@ -1,7 +1,7 @@
 # `cpack -G DEB` in the build folder makes a Debian package of what `cmake --install` puts
 # in place. Its run-time dependencies are read off the binary by dpkg-shlibdeps.
 set(CPACK_PACKAGE_NAME vorrintal)
-set(CPACK_PACKAGE_VENDOR "Vorrintal maintainers")
+set(CPACK_PACKAGE_VENDOR ${VORRINTAL_VENDOR})
 set(VORRINTAL_MAINTAINER "Vorrintal maintainers <maintainers@users.noreply.c-seed-dcce0237.example>"
     CACHE STRING "Maintainer of the Debian package: name <address>")
 set(CPACK_PACKAGE_CONTACT ${VORRINTAL_MAINTAINER})
