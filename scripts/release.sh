@@ -2,7 +2,8 @@
 # Makes a release in dist/: the source tarball, one Debian package for each architecture
 # below, each built from that tarball with Debian's own hardened build flags and checked
 # (architecture, lintian, hardening, the test suites, under qemu for a foreign
-# architecture), and SHA256SUMS. The same commit gives the same bytes in any folder at any
+# architecture), the Windows installer and portable zip (scripts/release-windows.sh), and
+# SHA256SUMS. The same commit gives the same bytes in any folder at any
 # time: every date is the one of the latest entry in data/changelog. Only a release that
 # passed every check replaces dist/; anything else leaves it as it was.
 # Run it in a git checkout with no uncommitted changes, or in an unpacked release tarball.
@@ -15,6 +16,7 @@ export LC_ALL=C.UTF-8 TZ=UTC
 # Debian architectures to package: any for which Debian ships Qt 6 (armhf, i386, ...).
 architectures=(amd64 arm64)
 readonly name=vorrintal work=$root/build-release
+. scripts/release-windows.sh
 
 refuse() {
     echo "release: $*" >&2
@@ -49,7 +51,7 @@ export SOURCE_DATE_EPOCH
 # --- What the builds need. Packages for another architecture come from dpkg's multiarch
 # support, which has to be told about that architecture once.
 scripts/install-packages.sh cmake g++ make qt6-base-dev qt6-base-dev-tools dpkg-dev file lintian \
-    devscripts
+    devscripts "${windows_packages[@]}"
 host=$(dpkg --print-architecture)
 for arch in "${architectures[@]}"; do
     [ "$arch" = "$host" ] && continue
@@ -97,8 +99,8 @@ hardened() {
 
 # Configures and builds in the folder given second, with the CMake arguments that follow,
 # as Debian builds its packages; checks that every compile carried fortify and the stack
-# protector; and runs the record, widget, window and randomized suites, through qemu
-# where the program is for another architecture.
+# protector; and runs the record, widget, window and randomized suites, through qemu or Wine
+# where the program is for another machine.
 build_and_test() {
     local label=$1 dir=$2
     shift 2
@@ -176,6 +178,8 @@ for arch in "${architectures[@]}"; do
     (release_for "$arch")
     files+=("${name}_${version}_$arch.deb")
 done
+(release_windows)
+files+=("$name-$version-windows-x86_64-setup.exe" "$name-$version-windows-x86_64.zip")
 
 (cd "$work/out" && sha256sum "${files[@]}" >SHA256SUMS)
 rm -rf dist

@@ -113,9 +113,10 @@ done
 shot title-dialog
 type_into "$dialog" "Quiz Night"
 
-begin "the main window appears with the window class the desktop entry names"
+begin "the main window appears"
 main=$(await_window Vorrintal)
 if [ "$entry" != - ]; then
+    begin "its window class is the one the desktop entry names"
     wm_class=$(sed -n 's/^StartupWMClass=//p' "$entry")
     # WM_CLASS holds the instance and the class name; a desktop matches either, exactly.
     classes=$(timeout "$bound" xprop -id "$main" WM_CLASS)

@@ -1,0 +1,204 @@
+# The Windows part of scripts/release.sh, which sources this file and calls release_windows
+# with $src, $work, $name and $version set. It builds the program for 64-bit Windows against
+# the Qt that scripts/windows-qt.sh builds, runs its suites under Wine, and makes the
+# portable zip and the installer in $work/out, each checked: every shipped .exe and .dll is
+# hardened and has no debug information, nothing they import is missing, the installer
+# installs silently where it should, the installed program works as a person uses it, and
+# the uninstaller leaves nothing behind.
+
+windows_packages=(g++-mingw-w64-x86-64-posix wine wine64 fonts-wine fonts-dejavu-core nsis zip librsvg2-bin
+    icoutils xvfb xauth xdotool x11-utils imagemagick)
+readonly uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\io.github.vorrintal.vorrintal'
+
+# A new Wine prefix in the folder given, used by every Wine command after it. Wine, like
+# Windows, has Tahoma for its dialogs, but copies it only into prefixes that ask for it.
+new_wine_prefix() {
+    export WINEPREFIX=$1 WINEARCH=win64 WINEDEBUG=-all
+    # No .NET or HTML engine to install, and no menu entries of the host's desktop to write.
+    export WINEDLLOVERRIDES='mscoree,mshtml=;winemenubuilder.exe=d'
+    rm -rf "$WINEPREFIX"
+    wineboot --init >"$WINEPREFIX.log" 2>&1 && wineserver --wait ||
+        { cat "$WINEPREFIX.log" >&2; echo "release: could not make a Wine prefix" >&2; return 1; }
+    cp /usr/share/wine/fonts/tahoma*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
+}
+
+# The Unix path of a folder that Windows names by a variable, such as LOCALAPPDATA.
+windows_folder() {
+    winepath --unix "$(wine cmd /c echo "%$1%" | tr -d '\r')"
+}
+
+# What the PE header says an image asks of Windows, as its DllCharacteristics: the value,
+# then the name of each flag.
+pe_characteristics() {
+    x86_64-w64-mingw32-objdump -p "$1" |
+        sed -n '/^DllCharacteristics/,/^SizeOfStackReserve/{/^SizeOfStackReserve/d;s/^DllCharacteristics//;p}' |
+        tr -s ' \t\n' ' ' | sed 's/^ //; s/ $//'
+}
+
+# Prints the image's flags, and fails unless it has those that Windows' exploit mitigations
+# need: address space layout randomization, over 64-bit addresses, and no execution of data.
+check_pe_hardened() {
+    local flags flag
+    flags=$(pe_characteristics "$1")
+    printf '  %-34s %s\n' "$2" "$flags"
+    for flag in DYNAMIC_BASE NX_COMPAT HIGH_ENTROPY_VA; do
+        [[ " $flags " == *" $flag "* ]] || { echo "release: $2 lacks $flag" >&2; return 1; }
+    done
+}
+
+# Every .exe and .dll in the folder: hardened, without debug information, and nothing they
+# import missing. Every DLL at the top is imported by one of them; the plugins Qt loads by
+# name.
+check_windows_files() {
+    local stage=$1 pe header imports=() dll lower
+    local system32=$WINEPREFIX/drive_c/windows/system32
+    echo "DllCharacteristics:"
+    while IFS= read -r pe; do
+        check_pe_hardened "$stage/$pe" "$pe"
+        header=$(x86_64-w64-mingw32-objdump -p "$stage/$pe")
+        ! x86_64-w64-mingw32-objdump -h "$stage/$pe" | grep -q ' \.debug' ||
+            { echo "release: $pe carries debug information" >&2; return 1; }
+        for dll in $(sed -n 's/^\tDLL Name: //p' <<<"$header"); do
+            lower=${dll,,}
+            imports+=("$lower")
+            # API sets (api-ms-win-*) are names that Windows' loader maps to its own DLLs.
+            [ -n "$(find "$stage" -maxdepth 1 -iname "$dll")" ] || [ -e "$system32/$lower" ] ||
+                [[ $lower == api-ms-win-* ]] ||
+                { echo "release: $pe imports $dll, which is neither shipped nor part of Windows" >&2; return 1; }
+        done
+    done < <(cd "$stage" && find . \( -name '*.exe' -o -name '*.dll' \) -printf '%P\n' | sort)
+    for dll in "$stage"/*.dll; do
+        lower=$(basename "${dll,,}")
+        [[ " ${imports[*]} " == *" $lower "* ]] ||
+            { echo "release: $(basename "$dll") is shipped, but nothing imports it" >&2; return 1; }
+    done
+}
+
+# The program's icon and version information, as Explorer reads them.
+check_windows_program() {
+    local exe=$1 dir=$2 header version_info
+    header=$(x86_64-w64-mingw32-objdump -p "$exe")
+    grep -q '^Subsystem.*(Windows GUI)' <<<"$header" ||
+        { echo "release: $exe is not a GUI program" >&2; return 1; }
+    wrestool --extract --type=14 --name=IDI_ICON1 "$exe" >"$dir/program.ico" &&
+        icotool --list "$dir/program.ico" | grep -q -- '--width=16 ' &&
+        icotool --list "$dir/program.ico" | grep -q -- '--width=256 ' ||
+        { echo "release: $exe has no icon from 16 to 256 pixels" >&2; return 1; }
+    # UTF-16 made ASCII, and read byte by byte: "©" is left as one byte that is not UTF-8.
+    version_info=$(wrestool --extract --raw --type=16 "$exe" | tr -d '\0')
+    local LC_ALL=C
+    for field in "ProductName.*Vorrintal" "ProductVersion.*$version" "FileDescription.*[a-z]" \
+        "LegalCopyright.*[0-9]{4}"; do
+        grep -Eaq "$field" <<<"$version_info" ||
+            { echo "release: the version information of $exe lacks $field" >&2; return 1; }
+    done
+}
+
+# The NSIS includes that list what the installer installs and what its uninstaller deletes.
+write_installer_lists() {
+    local stage=$1 files=$2 unfiles=$3 folder path
+    : >"$files"
+    while IFS= read -r folder; do
+        echo "SetOutPath \"\$INSTDIR${folder:+\\${folder//\//\\}}\""
+        find "$stage/$folder" -mindepth 1 -maxdepth 1 -type f -printf '%P\n' | sort |
+            while IFS= read -r path; do echo "File \"$stage/${folder:+$folder/}$path\""; done
+    done < <(cd "$stage" && { echo; find . -mindepth 1 -type d -printf '%P\n'; } | sort) >"$files"
+    {
+        (cd "$stage" && find . -type f -printf '%P\n' | sort) |
+            while IFS= read -r path; do echo "Delete \"\$INSTDIR\\${path//\//\\}\""; done
+        (cd "$stage" && find . -mindepth 1 -type d -printf '%P\n' | sort -r) |
+            while IFS= read -r path; do echo "RMDir \"\$INSTDIR\\${path//\//\\}\""; done
+    } >"$unfiles"
+}
+
+# Installs silently into a new prefix, checks what was installed, uses the installed
+# program on a virtual X server, uninstalls silently and checks that nothing is left.
+test_installer() {
+    local setup=$1 stage=$2 dir=$3
+    new_wine_prefix "$dir/wine-installer"
+    local before=$dir/files-before files_now=$dir/files-after
+    (cd "$WINEPREFIX/drive_c" && find . | sort) >"$before"
+
+    wine "$setup" /S && wineserver --wait ||
+        { echo "release: the silent install failed" >&2; return 1; }
+    local installed programs
+    installed=$(windows_folder LOCALAPPDATA)/Programs/Vorrintal
+    programs=$(windows_folder APPDATA)/Microsoft/Windows/Start\ Menu/Programs
+    [ -f "$installed/uninstall.exe" ] ||
+        { echo "release: nothing was installed in $installed" >&2; return 1; }
+    check_pe_hardened "$installed/uninstall.exe" "uninstall.exe, as installed"
+    diff -r --exclude=uninstall.exe "$stage" "$installed" >&2 ||
+        { echo "release: $installed is not what the installer holds" >&2; return 1; }
+    tr -d '\0' <"$programs/Vorrintal.lnk" | grep -aq 'Programs\\Vorrintal\\vorrintal.exe' ||
+        { echo "release: no Start-menu shortcut to the program in $programs" >&2; return 1; }
+    local entry
+    entry=$(wine reg query "$uninstall_key" | tr -d '\r') ||
+        { echo "release: the program is not among the installed apps" >&2; return 1; }
+    echo "$entry"
+    for value in "DisplayName +REG_SZ +Vorrintal$" "DisplayVersion +REG_SZ +$version$" \
+        "Publisher +REG_SZ +[^ ]" "DisplayIcon +REG_SZ +.*vorrintal\.exe,0$" \
+        "UninstallString +REG_SZ +\".*uninstall\.exe\"$" "EstimatedSize +REG_DWORD +0x[0-9a-f]+$"; do
+        grep -Eq "^ +$value" <<<"$entry" ||
+            { echo "release: the installed app's entry lacks $value" >&2; return 1; }
+    done
+
+    # Started as Windows starts it, with nothing on its PATH: it runs from what was installed.
+    echo "using the installed program under Wine; screenshots in $dir/e2e-shots"
+    # Wine's own processes end before the X server does.
+    xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash -c \
+        '"$@" && wineserver --wait' - "$src/tests/e2e-x11.sh" - "$dir/e2e-shots" wine "$installed/vorrintal.exe" ||
+        { echo "release: the installed program failed in use" >&2; return 1; }
+
+    wine "$installed/uninstall.exe" /S && wineserver --wait ||
+        { echo "release: the silent uninstall failed" >&2; return 1; }
+    ! wine reg query "$uninstall_key" >/dev/null 2>&1 ||
+        { echo "release: the uninstaller left $uninstall_key" >&2; return 1; }
+    # Windows removes the folder the uninstaller ran in at the next restart, as Wine does here.
+    wineboot --restart && wineserver --wait
+    (cd "$WINEPREFIX/drive_c" && find . | sort) >"$files_now"
+    diff "$before" "$files_now" >&2 ||
+        { echo "release: the uninstaller left files behind (> above)" >&2; return 1; }
+    echo "installed, used and uninstalled without a trace"
+}
+
+release_windows() {
+    local dir=$work/windows
+    echo "== windows"
+    local qt
+    qt=$("$src/scripts/windows-qt.sh")
+    echo "Qt for Windows: $qt"
+    new_wine_prefix "$work/wine-tests"
+
+    # The compiler's hardening, as Debian's flags give it on Linux; Windows itself probes
+    # every stack page, and the linker marks every image for ASLR and DEP. No PE time
+    # stamp, and no path of this machine, so that the bytes depend on the source alone.
+    local cxxflags="-O2 -fstack-protector-strong -D_FORTIFY_SOURCE=2 -Wformat -Werror=format-security -ffile-prefix-map=$work=."
+    local ldflags="-Wl,--dynamicbase -Wl,--nxcompat -Wl,--high-entropy-va -Wl,--no-insert-timestamp"
+    build_and_test windows "$dir" -DCMAKE_TOOLCHAIN_FILE="$src/cmake/windows-cross.cmake" \
+        -DVORRINTAL_WINDOWS_QT="$qt" -DCMAKE_CXX_FLAGS="$cxxflags" -DCMAKE_EXE_LINKER_FLAGS="$ldflags"
+
+    # What both the zip and the installer hold, stripped (binutils stamps the release date
+    # into what it rewrites), every file dated the release.
+    local base=$name-$version-windows-x86_64
+    local stage=$dir/stage/$base
+    cmake --install "$dir" --prefix "$stage" >"$dir/install.log" ||
+        { cat "$dir/install.log" >&2; return 1; }
+    find "$stage" \( -name '*.exe' -o -name '*.dll' \) -exec x86_64-w64-mingw32-strip --strip-unneeded {} +
+    find "$stage" -exec touch --no-dereference --date="@$SOURCE_DATE_EPOCH" {} +
+    check_windows_files "$stage"
+    check_windows_program "$stage/vorrintal.exe" "$dir"
+
+    local zip=$work/out/$base.zip
+    (cd "$dir/stage" && find "$base" | sort | zip --quiet -X -9 --names-stdin "$zip")
+
+    local setup=$work/out/$base-setup.exe size_kb
+    write_installer_lists "$stage" "$dir/files.nsh" "$dir/unfiles.nsh"
+    size_kb=$(find "$stage" -type f -printf '%s\n' | awk '{ s += $1 } END { print int((s + 1023) / 1024) }')
+    makensis -V2 -DSTAGE="$stage" -DFILES="$dir/files.nsh" -DUNFILES="$dir/unfiles.nsh" \
+        -DSIZE_KB="$size_kb" -DOUTFILE="$setup" "$dir/vorrintal.nsi" >"$dir/makensis.log" 2>&1 ||
+        { cat "$dir/makensis.log" >&2; echo "release: makensis failed" >&2; return 1; }
+    check_pe_hardened "$setup" "$(basename "$setup")"
+    test_installer "$setup" "$stage" "$dir"
+    wineserver --kill || true
+    ls -l "$zip" "$setup" | awk '{ printf "%s: %d bytes\n", $NF, $5 }'
+}
