@@ -26,7 +26,8 @@ scripts/install-packages.sh dpkg-dev cmake ninja-build g++-mingw-w64-x86-64-posi
     qt6-base-dev qt6-base-dev-tools >&2
 
 # What is built decides the folder: change any of it and the Qt is built afresh.
-version=$(dpkg-query -W -f='${source:Version}' qt6-base-dev)
+# The machine's own Qt: a release may have installed the arm64 one beside it.
+version=$(dpkg-query -W -f='${source:Version}' "qt6-base-dev:$(dpkg --print-architecture)")
 options=(
     -release -shared -optimize-size -nomake examples -nomake tests
     # Qt's own copies of the libraries it needs, built for Windows with it.
