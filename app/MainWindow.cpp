@@ -2,6 +2,8 @@
 
 #include "app/SlimScrollBarStyle.h"
 #include "ui_MainWindow.h"
+#include "widgets/FormScale.h"
+#include "widgets/LabelElider.h"
 #include "widgets/PlayerWidget.h"
 #include "widgets/addPlayerDialog.h"
 #include "widgets/optionsDialog.h"
@@ -11,12 +13,13 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStatusBar>
 
 namespace {
 
 // A player row is drawn for this size and does not stretch: the player area
 // scrolls rather than squeeze rows below it or cut off their right edge.
-constexpr QSize rowSize(371, 41);
+constexpr QSize drawnRowSize(371, 41);
 
 // The record holds names and titles as UTF-8, so that no text is altered on its way through.
 std::string toRecord(const QString &text)
@@ -36,11 +39,14 @@ MainWindow::MainWindow(QWidget *parent)
 {
     form->setupUi(this);
 
-    // The player area is just wide enough for a row and a slim scroll bar.
-    QScrollBar *bar = form->playerArea->verticalScrollBar();
-    auto *style = new SlimScrollBarStyle(form->playerArea->width() - rowSize.width());
-    style->setParent(bar);
-    bar->setStyle(style);
+    // The window grows with its font as much as its own texts and a player row need; a long
+    // title gives way.
+    new LabelElider(form->titleLabel);
+    drawnPlayerArea = form->playerArea->geometry();
+    formScale = new FormScale(this, form->centralwidget);
+    formScale->setExtraNeed([this] { return PlayerWidget(form->widget, QString()).scale(); });
+    connect(formScale, &FormScale::fitted, this, &MainWindow::fitToFont);
+    formScale->fit();
 
     connect(form->addplayerButton, SIGNAL(clicked()), this, SLOT(addPlayer()));
     connect(form->actionAdd_Player, SIGNAL(triggered()), this, SLOT(addPlayer()));
@@ -72,6 +78,7 @@ void MainWindow::addPlayer()
 
     auto *row = new PlayerWidget(this, name);
     connect(row, SIGNAL(addPoints(QString, int)), this, SLOT(addPoints(QString, int)));
+    row->growAtLeast(formScale->factor());
     form->playerGrid->addWidget(row);
     game.addPlayer(std::move(key), row);
     fitPlayerArea();
@@ -150,14 +157,48 @@ void MainWindow::placeInMiddleOfScreen()
     move(frame.topLeft());
 }
 
+// Every row as large as the window's factor; the player area just wide enough for a row
+// and a slim scroll bar, and as high as the window has room for.
+void MainWindow::fitToFont(qreal factor)
+{
+    rowSize = FormScale::scaled(drawnRowSize, factor);
+    for (auto *row : form->widget->findChildren<PlayerWidget *>(Qt::FindDirectChildrenOnly))
+        row->growAtLeast(factor);
+
+    const QRect area = FormScale::scaled(drawnPlayerArea, factor);
+    if (area.width() - rowSize.width() != scrollBarExtent) {
+        scrollBarExtent = area.width() - rowSize.width();
+        QScrollBar *bar = form->playerArea->verticalScrollBar();
+        QStyle *old = bar->style() == style() ? nullptr : bar->style();
+        auto *slim = new SlimScrollBarStyle(scrollBarExtent);
+        slim->setParent(bar);
+        bar->setStyle(slim);
+        delete old;
+    }
+
+    // The player area scrolls, so it gives way where the grown window would not fit on the
+    // screen, or where the menu and status bars grow more than the rest.
+    const int frame = frameGeometry().height() - height();
+    const int room = screen()->availableGeometry().height() - frame;
+    if (height() > room)
+        resize(width(), room);
+    const int central =
+        height() - menuBar()->sizeHint().height() - statusBar()->sizeHint().height();
+    form->playerArea->setGeometry(area.x(), area.y(), area.width(),
+                                  std::min(area.height(), central - area.y()));
+    fitPlayerArea();
+}
+
 // While every row can have its full height, the rows share the player area. Past
 // that, the area scrolls, each row keeps the height it is drawn for, and the view
 // follows the newest row, which is the last.
 void MainWindow::fitPlayerArea()
 {
     const int rows = form->playerGrid->count();
-    if (rows * rowSize.height() <= form->playerArea->height())
+    if (rows * rowSize.height() <= form->playerArea->height()) {
+        form->widget->setMinimumHeight(0);
         return;
+    }
     form->widget->setMinimumHeight(rows * rowSize.height() +
                                    (rows - 1) * form->playerGrid->spacing());
     QScrollBar *bar = form->playerArea->verticalScrollBar();

@@ -9,6 +9,7 @@
 namespace Ui {
 class MainWindow;
 }
+class FormScale;
 
 // The game's window: the title line, one row per player and the commands of the "Game" menu.
 class MainWindow : public QMainWindow {
@@ -38,9 +39,15 @@ private:
     friend class MainWindowRecord;
 
     void placeInMiddleOfScreen();
+    void fitToFont(qreal factor);
     void fitPlayerArea();
 
     std::unique_ptr<Ui::MainWindow> form;
+    FormScale *formScale;
+    QRect drawnPlayerArea;
+    // A player row's size, which grows with the font.
+    QSize rowSize;
+    int scrollBarExtent = -1;
     Game game;
     bool titleAccepted = false;
 };

@@ -20,7 +20,12 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOption>
 #include <QTest>
+#include <QToolTip>
+
+#include <climits>
 
 namespace {
 const QString nobody = "And the winner is...\nnobody...!!!";
@@ -129,6 +134,69 @@ struct Score {
     QString name;
     QString points;
 };
+
+// What a tool tip shows on the widget, or nothing.
+QString toolTipOn(QWidget *widget)
+{
+    QToolTip::hideText();
+    const QPoint at = widget->rect().center();
+    QHelpEvent help(QEvent::ToolTip, at, widget->mapToGlobal(at));
+    QApplication::sendEvent(widget, &help);
+    return QToolTip::isVisible() ? QToolTip::text() : QString();
+}
+
+// Every text of the form that does not fit the widget that shows it, as a person would
+// see it cut: wider or higher than the widget's contents, by the font's metrics, or outside
+// what its parents show.
+QStringList cutTexts(QWidget &form)
+{
+    QStringList cut;
+    const auto report = [&cut](const QWidget *widget, const QString &text, QSize need, QSize room) {
+        if (need.width() > room.width() || need.height() > room.height())
+            cut << QString("%1 \"%2\": %3x%4 in %5x%6")
+                       .arg(widget->objectName(), text)
+                       .arg(need.width())
+                       .arg(need.height())
+                       .arg(room.width())
+                       .arg(room.height());
+    };
+    for (QWidget *widget : form.findChildren<QWidget *>()) {
+        if (!widget->isVisibleTo(&form))
+            continue;
+        for (QWidget *w = widget; w != &form; w = w->parentWidget()) {
+            if (!w->parentWidget()->rect().contains(w->geometry()))
+                cut << widget->objectName() + " is outside " + w->parentWidget()->objectName();
+        }
+        const QFontMetrics metrics = widget->fontMetrics();
+        if (auto *label = qobject_cast<QLabel *>(widget)) {
+            QSize need = metrics.size(Qt::TextSingleLine, label->text());
+            const QSize room = label->contentsRect().size();
+            // These two are drawn shortened where they are too long, as checked below.
+            if (label->objectName() == "nameLabel" || label->objectName() == "titleLabel")
+                need.setWidth(std::min(need.width(), room.width()));
+            report(label, label->text(), need, room);
+        } else if (auto *button = qobject_cast<QPushButton *>(widget)) {
+            QStyleOptionButton option;
+            option.initFrom(button);
+            const QRect room =
+                button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+            report(button, button->text(), metrics.size(Qt::TextShowMnemonic, button->text()),
+                   room.size());
+        } else if (auto *field = qobject_cast<QLineEdit *>(widget)) {
+            QStyleOptionFrame option;
+            option.initFrom(field);
+            option.lineWidth =
+                field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, field);
+            // Qt keeps a margin of one pixel above and below the text it draws.
+            const QRect room = field->style()
+                                   ->subElementRect(QStyle::SE_LineEditContents, &option, field)
+                                   .marginsRemoved(field->textMargins())
+                                   .adjusted(0, 1, 0, -1);
+            report(field, "Xg", QSize(0, metrics.height()), room.size());
+        }
+    }
+    return cut;
+}
 } // namespace
 
 Q_DECLARE_METATYPE(QList<Score>)
@@ -161,7 +229,26 @@ private slots:
     void focusedRowIsInView();
     void optionsTypingReplacesTheTitle_data();
     void optionsTypingReplacesTheTitle();
+    void textFitsAtEveryFontSize_data();
+    void textFitsAtEveryFontSize();
+    void longNameIsShortenedVisibly();
+    void initTestCase();
+    void cleanup();
+
+private:
+    QFont desktopFont;
 };
+
+void MainWindowTest::initTestCase()
+{
+    desktopFont = QApplication::font();
+}
+
+void MainWindowTest::cleanup()
+{
+    // The font the desktop gives, whatever a test set.
+    QApplication::setFont(desktopFont);
+}
 
 void MainWindowTest::titleDialogComesFirst_data()
 {
@@ -693,6 +780,118 @@ void MainWindowTest::optionsTypingReplacesTheTitle()
                 }));
     QCOMPARE(selected, QString("Quiz"));
     QCOMPARE(label(*window, "titleLabel"), title);
+}
+
+void MainWindowTest::textFitsAtEveryFontSize_data()
+{
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<QSize>("drawn");
+    QTest::addColumn<qreal>("pointSize"); // 0: the desktop's
+    QTest::addColumn<bool>("whileOpen");
+
+    const qreal defaultSize = QApplication::font().pointSizeF();
+    const QList<std::pair<QString, QSize>> forms = {{"main window", QSize(400, 494)},
+                                                    {"row", QSize(371, 41)},
+                                                    {"title dialog", QSize(251, 91)},
+                                                    {"name dialog", QSize(320, 77)},
+                                                    {"points dialog", QSize(290, 81)}};
+    for (const auto &[form, drawn] : forms) {
+        for (qreal size : {0.0, 16.0, 20.0, 24.0, 2 * defaultSize}) {
+            const QString font = size == 0                 ? "default"
+                                 : size == 2 * defaultSize ? "200%"
+                                                           : QString("%1 pt").arg(size);
+            QTest::addRow("%s, %s", qPrintable(form), qPrintable(font))
+                << form << drawn << size << false;
+        }
+        QTest::addRow("%s, 200%% set while open", qPrintable(form))
+            << form << drawn << 2 * defaultSize << true;
+    }
+}
+
+// Each form with the widest texts it shows: a total of the lowest 32-bit number, beside a
+// few players.
+void MainWindowTest::textFitsAtEveryFontSize()
+{
+    QFETCH(QString, form);
+    QFETCH(QSize, drawn);
+    QFETCH(qreal, pointSize);
+    QFETCH(bool, whileOpen);
+
+    QFont font = desktopFont;
+    if (pointSize > 0)
+        font.setPointSizeF(pointSize);
+    if (!whileOpen)
+        QApplication::setFont(font);
+
+    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<QWidget> shown;
+    if (form == "main window") {
+        window = openShownWindow();
+        QVERIFY(window);
+        for (const QString name : {"Ada", "Grace", "Edsger"})
+            QVERIFY(addPlayer(*window, name));
+        QVERIFY(addPoints(rows(*window).first(), QString::number(INT_MIN)));
+    } else if (form == "row") {
+        auto row = std::make_unique<PlayerWidget>(nullptr, "Ada");
+        QVERIFY(addPoints(row.get(), QString::number(INT_MIN)));
+        shown = std::move(row);
+    } else if (form == "title dialog") {
+        shown = std::make_unique<optionsDialog>(nullptr, "Game Title");
+    } else if (form == "name dialog") {
+        shown = std::make_unique<addPlayerDialog>();
+    } else {
+        shown = std::make_unique<addpointsDialog>();
+    }
+    QWidget *widget = window ? window.get() : shown.get();
+    widget->show();
+    QVERIFY(QTest::qWaitForWindowExposed(widget));
+    if (whileOpen) {
+        QCOMPARE(widget->size(), drawn);
+        QApplication::setFont(font);
+    }
+
+    // The form follows its font, and is laid out, once the event loop has run.
+    QTRY_COMPARE(cutTexts(*widget), QStringList());
+    if (pointSize == 0)
+        QCOMPARE(widget->size(), drawn);
+    QVERIFY(widget->width() >= drawn.width() && widget->height() >= drawn.height());
+
+    if (whileOpen) {
+        // And back to the desktop's font: the form as drawn again.
+        QApplication::setFont(desktopFont);
+        QTRY_COMPARE(widget->size(), drawn);
+        QTRY_COMPARE(cutTexts(*widget), QStringList());
+    }
+}
+
+void MainWindowTest::longNameIsShortenedVisibly()
+{
+    const QString name = "Maximilian Alexander von Hohenzollern-Sigmaringen the Third";
+    auto window = openShownWindow();
+    QVERIFY(window);
+    QVERIFY(addPlayer(*window, "Ada"));
+    QVERIFY(addPlayer(*window, name));
+    QCoreApplication::processEvents();
+    PlayerWidget *row = rows(*window).last();
+    auto *nameLabel = row->findChild<QLabel *>("nameLabel");
+
+    // Drawn as a label showing the name cut with "…" would be, and whole in its tool tip.
+    const QString shortened = nameLabel->fontMetrics().elidedText(
+        name, Qt::ElideRight, nameLabel->contentsRect().width());
+    QVERIFY(shortened.endsWith(QChar(0x2026)));
+    QVERIFY(shortened.size() > 10);
+    QLabel plain(shortened);
+    plain.setFont(nameLabel->font());
+    plain.resize(nameLabel->size());
+    QCOMPARE(nameLabel->grab().toImage().convertToFormat(QImage::Format_RGB32),
+             plain.grab().toImage().convertToFormat(QImage::Format_RGB32));
+    QCOMPARE(toolTipOn(nameLabel), name);
+    QCOMPARE(nameLabel->text(), name);
+
+    // The total and the button keep their room; the points go to this player.
+    QVERIFY(addPoints(row, "7"));
+    QCOMPARE(cutTexts(*row), QStringList());
+    QCOMPARE(announced(*window), "And the winner is...\n" + name + "!!!");
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -2,7 +2,13 @@
 
 #include "game/Points.h"
 #include "ui_PlayerWidget.h"
+#include "widgets/FormScale.h"
+#include "widgets/LabelElider.h"
 #include "widgets/addpointsDialog.h"
+
+#include <QLayout>
+
+#include <limits>
 
 PlayerWidget::PlayerWidget(QWidget *parent, const QString &name)
     : QWidget(parent), form(std::make_unique<Ui::PlayerWidget>())
@@ -21,6 +27,19 @@ PlayerWidget::PlayerWidget(QWidget *parent, const QString &name)
     form->addpointsButton->setAccessibleName(
         tr("%1 for %2").arg(form->addpointsButton->text(), name));
     form->points->setAccessibleDescription(tr("Total of %1").arg(name));
+
+    // A long name gives way; the total and the button keep their room. The row grows with
+    // its font until the longest total there is fits beside the button and a "…".
+    new LabelElider(form->nameLabel);
+    formScale = new FormScale(this);
+    formScale->setExtraNeed([this, drawn = form->widget->geometry().size()] {
+        QSize content = form->widget->layout()->totalMinimumSize();
+        const QString widest = QString::number(std::numeric_limits<int>::min());
+        content.rwidth() += std::max(0, form->points->fontMetrics().size(0, widest).width() -
+                                            form->points->minimumSizeHint().width());
+        return FormScale::factorFor(content, drawn);
+    });
+    formScale->fit();
 }
 
 PlayerWidget::~PlayerWidget() = default;
@@ -28,6 +47,17 @@ PlayerWidget::~PlayerWidget() = default;
 void PlayerWidget::resetPoints()
 {
     form->points->setText(QStringLiteral("0"));
+}
+
+qreal PlayerWidget::scale() const
+{
+    return formScale->factor();
+}
+
+void PlayerWidget::growAtLeast(qreal factor)
+{
+    formScale->setLeast(factor);
+    formScale->fit();
 }
 
 void PlayerWidget::on_addpointsButton_clicked()

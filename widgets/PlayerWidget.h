@@ -7,6 +7,7 @@
 namespace Ui {
 class PlayerWidget;
 }
+class FormScale;
 
 // One row of the player area: the player's name, their total and an "Add Points" button.
 class PlayerWidget : public QWidget {
@@ -18,6 +19,11 @@ public:
 
     void resetPoints();
 
+    // The factor by which the row grows for its font (see FormScale), and one it grows at
+    // least, so that every row of a list is as large as the largest need.
+    qreal scale() const;
+    void growAtLeast(qreal factor);
+
 signals:
     // The row's name and the amount just added (not the new total).
     void addPoints(const QString &, int);
@@ -27,4 +33,5 @@ private slots:
 
 private:
     std::unique_ptr<Ui::PlayerWidget> form;
+    FormScale *formScale;
 };

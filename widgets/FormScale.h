@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QRect>
+
+#include <functional>
+#include <vector>
+
+class QWidget;
+
+// Grows a form drawn at fixed pixel geometries when its font needs more room than the form
+// was drawn with. The form's size and the geometry of every widget it places itself are
+// multiplied by one factor: the least at which each of those widgets holds its content, or
+// 1 while everything fits as drawn. Nothing is laid out afresh, so proportions and order
+// stay. The form follows a change of its font, the desktop's included, while it is open.
+class FormScale : public QObject {
+    Q_OBJECT
+
+public:
+    // The widgets the form places itself are the children of container, which is the form
+    // itself unless it is a main window's central widget. fit() fits the form to its font
+    // first; afterwards the form follows its font by itself.
+    explicit FormScale(QWidget *form, QWidget *container = nullptr);
+
+    qreal factor() const { return current; }
+
+    // Another need the form's own widgets do not show, as a factor (a row's widest total).
+    void setExtraNeed(std::function<qreal()> need);
+    // The form grows at least this much (a row as large as the others in its list).
+    void setLeast(qreal factor);
+
+    // A size or rectangle as drawn, at the factor. Edges are scaled, so that widgets that
+    // meet as drawn still meet.
+    static QSize scaled(QSize drawn, qreal factor);
+    static QRect scaled(const QRect &drawn, qreal factor);
+    // The factor at which a drawn size holds content of the given size.
+    static qreal factorFor(QSize content, QSize drawn);
+
+public slots:
+    // Sets the factor the font needs now, and emits fitted() with it.
+    void fit();
+
+signals:
+    void fitted(qreal factor);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    struct Part {
+        QPointer<QWidget> widget;
+        QRect drawn;
+    };
+
+    qreal needed() const;
+
+    QWidget *form;
+    QSize drawnSize;
+    std::vector<Part> parts;
+    std::function<qreal()> extraNeed;
+    qreal least = 1;
+    qreal current = 1;
+    bool fitPending = false;
+};
