@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QLayout>
 #include <QLineEdit>
+#include <QStyle>
 #include <QWidget>
 
 #include <algorithm>
@@ -24,13 +25,19 @@ QSize contentSize(const QWidget &widget)
     return size;
 }
 
-// A text field squeezed to its minimum shows one letter; it keeps room for about ten.
-void keepFieldsReadable(const QWidget &form)
+// A text field squeezed to its minimum width shows one letter; it keeps room for about ten.
+// Its height need only hold a line of text within its frame, as the field draws it, not
+// the style's padding around that.
+void fitFieldsToText(const QWidget &form)
 {
     for (auto *field : form.findChildren<QLineEdit *>()) {
         const QFontMetrics metrics = field->fontMetrics();
         field->setMinimumWidth(field->minimumSizeHint().width() +
                                9 * metrics.horizontalAdvance(QLatin1Char('x')));
+        const int frame = field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, field);
+        const QMargins margins = field->textMargins();
+        field->setMinimumHeight(metrics.height() + 2 + 2 * frame + margins.top() +
+                                margins.bottom());
     }
 }
 
@@ -96,7 +103,7 @@ qreal FormScale::needed() const
 void FormScale::fit()
 {
     fitPending = false;
-    keepFieldsReadable(*form);
+    fitFieldsToText(*form);
     const qreal factor = std::max(least, needed());
     if (factor != current) {
         current = factor;
