@@ -176,16 +176,21 @@ void MainWindow::fitToFont(qreal factor)
         delete old;
     }
 
-    // The player area scrolls, so it gives way where the grown window would not fit on the
-    // screen, or where the menu and status bars grow more than the rest.
+    // The player area scrolls, so it gives way where the window would not fit on the
+    // screen, or where the menu and status bars of a grown window grow more than the rest.
+    int areaHeight = area.height();
     const int frame = frameGeometry().height() - height();
     const int room = screen()->availableGeometry().height() - frame;
-    if (height() > room)
+    if (height() > room) {
+        areaHeight -= height() - room;
         resize(width(), room);
-    const int central =
-        height() - menuBar()->sizeHint().height() - statusBar()->sizeHint().height();
-    form->playerArea->setGeometry(area.x(), area.y(), area.width(),
-                                  std::min(area.height(), central - area.y()));
+    }
+    if (factor > 1) {
+        const int central =
+            height() - menuBar()->sizeHint().height() - statusBar()->sizeHint().height();
+        areaHeight = std::min(areaHeight, central - area.y());
+    }
+    form->playerArea->setGeometry(area.x(), area.y(), area.width(), areaHeight);
     fitPlayerArea();
 }
 
