@@ -13,7 +13,6 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QScrollBar>
-#include <QStatusBar>
 
 namespace {
 
@@ -47,6 +46,7 @@ MainWindow::MainWindow(QWidget *parent)
     formScale->setExtraNeed([this] { return PlayerWidget(form->widget, QString()).scale(); });
     connect(formScale, &FormScale::fitted, this, &MainWindow::fitToFont);
     formScale->fit();
+    form->centralwidget->installEventFilter(this);
 
     connect(form->addplayerButton, SIGNAL(clicked()), this, SLOT(addPlayer()));
     connect(form->actionAdd_Player, SIGNAL(triggered()), this, SLOT(addPlayer()));
@@ -176,22 +176,31 @@ void MainWindow::fitToFont(qreal factor)
         delete old;
     }
 
-    // The player area scrolls, so it gives way where the window would not fit on the
-    // screen, or where the menu and status bars of a grown window grow more than the rest.
-    int areaHeight = area.height();
     const int frame = frameGeometry().height() - height();
     const int room = screen()->availableGeometry().height() - frame;
-    if (height() > room) {
-        areaHeight -= height() - room;
+    screenBound = height() > room;
+    if (screenBound)
         resize(width(), room);
-    }
-    if (factor > 1) {
-        const int central =
-            height() - menuBar()->sizeHint().height() - statusBar()->sizeHint().height();
-        areaHeight = std::min(areaHeight, central - area.y());
-    }
-    form->playerArea->setGeometry(area.x(), area.y(), area.width(), areaHeight);
+    fitPlayerAreaHeight();
+}
+
+// The player area scrolls, so it gives way where the window would not fit on the screen,
+// or where the menu and status bars of a grown window grow more than the rest: it ends
+// where the central widget does, which the window lays out after each change.
+void MainWindow::fitPlayerAreaHeight()
+{
+    QRect area = FormScale::scaled(drawnPlayerArea, formScale->factor());
+    if (formScale->factor() > 1 || screenBound)
+        area.setBottom(std::min(area.bottom(), form->centralwidget->height() - 1));
+    form->playerArea->setGeometry(area);
     fitPlayerArea();
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == form->centralwidget && event->type() == QEvent::Resize)
+        fitPlayerAreaHeight();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 // While every row can have its full height, the rows share the player area. Past

@@ -27,6 +27,7 @@ public slots:
 
 protected:
     void changeEvent(QEvent *e) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     bool focusNextPrevChild(bool next) override;
 
 private slots:
@@ -40,6 +41,7 @@ private:
 
     void placeInMiddleOfScreen();
     void fitToFont(qreal factor);
+    void fitPlayerAreaHeight();
     void fitPlayerArea();
 
     std::unique_ptr<Ui::MainWindow> form;
@@ -48,6 +50,7 @@ private:
     // A player row's size, which grows with the font.
     QSize rowSize;
     int scrollBarExtent = -1;
+    bool screenBound = false;
     Game game;
     bool titleAccepted = false;
 };
