@@ -192,6 +192,9 @@ void MainWindow::fitPlayerAreaHeight()
     QRect area = FormScale::scaled(drawnPlayerArea, formScale->factor());
     if (formScale->factor() > 1 || screenBound)
         area.setBottom(std::min(area.bottom(), form->centralwidget->height() - 1));
+    // Resizing a window whose area keeps its place leaves the list where it is scrolled to.
+    if (area == form->playerArea->geometry())
+        return;
     form->playerArea->setGeometry(area);
     fitPlayerArea();
 }
