@@ -163,10 +163,9 @@ QStringList cutTexts(QWidget &form)
     for (QWidget *widget : form.findChildren<QWidget *>()) {
         if (!widget->isVisibleTo(&form))
             continue;
-        for (QWidget *w = widget; w != &form; w = w->parentWidget()) {
-            if (!w->parentWidget()->rect().contains(w->geometry()))
-                cut << widget->objectName() + " is outside " + w->parentWidget()->objectName();
-        }
+        // Each widget is checked, so each against its own parent covers every ancestor.
+        if (!widget->parentWidget()->rect().contains(widget->geometry()))
+            cut << widget->objectName() + " is outside " + widget->parentWidget()->objectName();
         const QFontMetrics metrics = widget->fontMetrics();
         if (auto *label = qobject_cast<QLabel *>(widget)) {
             QSize need = metrics.size(Qt::TextSingleLine, label->text());

@@ -14,12 +14,11 @@ public:
     // The label owns the elider. It may then be made as narrow as "…".
     explicit LabelElider(QLabel *label);
 
-    bool isElided() const;
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    bool isElided() const;
     void keepRoomForEllipsis();
 
     QLabel *label;
