@@ -17,7 +17,8 @@ public:
     Player *findPlayer(const std::string &name);
     int pointsOf(const std::string &name);
 
-    // Does nothing for a name that is not in the record.
+    // Does nothing for a name that is not in the record, or where the total would leave the
+    // range of an int.
     void addPoints(const std::string &name, int delta);
     // The caller makes sure that the name is not taken yet.
     void addPlayer(std::string name, PlayerWidget *widget);

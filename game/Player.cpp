@@ -10,5 +10,6 @@ Player::Player(std::string name, PlayerWidget *widget) : m_name(std::move(name))
 
 void Player::addPoints(int delta)
 {
-    m_points = wrappingSum(m_points, delta);
+    if (const std::optional<int> sum = checkedSum(m_points, delta))
+        m_points = *sum;
 }

@@ -13,6 +13,7 @@ public:
     int points() const { return m_points; }
     PlayerWidget *widget() const { return m_widget; }
 
+    // Leaves the total as it is where the sum would not fit in an int.
     void addPoints(int delta);
     void resetPoints() { m_points = 0; }
 

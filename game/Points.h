@@ -1,9 +1,14 @@
 #pragma once
 
-// Totals are 32-bit and wrap around at their limits, as two's complement does.
-// Signed overflow is undefined in C++, so the sum is taken in unsigned arithmetic,
-// whose conversion back to int is well defined since C++20.
-constexpr int wrappingSum(int total, int delta)
+#include <limits>
+#include <optional>
+
+// Totals are 32-bit ints. A sum outside that range is no total at all: it would wrap round
+// to the other end of the range and name the wrong winner, so there is no sum then.
+constexpr std::optional<int> checkedSum(int total, int delta)
 {
-    return static_cast<int>(static_cast<unsigned>(total) + static_cast<unsigned>(delta));
+    const long long sum = static_cast<long long>(total) + delta;
+    if (sum < std::numeric_limits<int>::min() || sum > std::numeric_limits<int>::max())
+        return std::nullopt;
+    return static_cast<int>(sum);
 }

@@ -26,8 +26,8 @@ private slots:
     void winner();
     void names_data();
     void names();
-    void wrapsAtTheLimits_data();
-    void wrapsAtTheLimits();
+    void staysWithinTheLimits_data();
+    void staysWithinTheLimits();
     void unknownNameLeavesRecordUnharmed();
     void resetAllTellsEveryRow();
 };
@@ -60,8 +60,8 @@ void GameTest::winner_data()
     QTest::newRow("a later addition breaks the tie")
         << Names{"A", "B"} << Additions{{"A", 5}, {"B", 5}, {"B", 1}} << QByteArray("B");
     QTest::newRow("empty name") << Names{"", "B"} << Additions{{"", 2}, {"B", 1}} << QByteArray("");
-    QTest::newRow("wrapped past the top")
-        << Names{"A", "B"} << Additions{{"A", INT_MAX}, {"A", 1}, {"B", 1}} << QByteArray("B");
+    QTest::newRow("the top total stays on top")
+        << Names{"A", "B"} << Additions{{"A", INT_MAX}, {"A", 1}, {"B", 1}} << QByteArray("A");
 }
 
 void GameTest::winner()
@@ -112,20 +112,25 @@ void GameTest::names()
         QCOMPARE(player->name(), key);
 }
 
-void GameTest::wrapsAtTheLimits_data()
+// A total never wraps round to the other end of the range: an addition that would carry it
+// past a limit leaves it as it was.
+void GameTest::staysWithinTheLimits_data()
 {
     QTest::addColumn<int>("start");
     QTest::addColumn<int>("delta");
     QTest::addColumn<int>("expected");
 
     QTest::newRow("take away from 0") << 0 << -7 << -7;
-    QTest::newRow("past the top") << INT_MAX << 1 << INT_MIN;
-    QTest::newRow("past the bottom") << INT_MIN << -1 << INT_MAX;
-    QTest::newRow("top twice") << INT_MAX << INT_MAX << -2;
-    QTest::newRow("bottom twice") << INT_MIN << INT_MIN << 0;
+    QTest::newRow("up to the top") << INT_MAX - 1 << 1 << INT_MAX;
+    QTest::newRow("down to the bottom") << INT_MIN + 1 << -1 << INT_MIN;
+    QTest::newRow("past the top") << INT_MAX << 1 << INT_MAX;
+    QTest::newRow("past the bottom") << INT_MIN << -1 << INT_MIN;
+    QTest::newRow("top twice") << INT_MAX << INT_MAX << INT_MAX;
+    QTest::newRow("bottom twice") << INT_MIN << INT_MIN << INT_MIN;
+    QTest::newRow("bottom to top") << INT_MIN << INT_MAX << -1;
 }
 
-void GameTest::wrapsAtTheLimits()
+void GameTest::staysWithinTheLimits()
 {
     QFETCH(int, start);
     QFETCH(int, delta);

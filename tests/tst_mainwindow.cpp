@@ -1,12 +1,14 @@
 #include "Children.h"
 #include "MarkingTranslator.h"
 #include "ModalAnswerer.h"
+#include "ScreenReaderBridge.h"
 #include "app/MainWindow.h"
 #include "widgets/PlayerWidget.h"
 #include "widgets/addPlayerDialog.h"
 #include "widgets/addpointsDialog.h"
 #include "widgets/optionsDialog.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
@@ -20,12 +22,20 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QStyle>
 #include <QStyleOption>
 #include <QTest>
 #include <QToolTip>
 
 #include <climits>
+
+Q_IMPORT_PLUGIN(ScreenReaderBridge)
+
+class MainWindowRecord {
+public:
+    static Game &of(MainWindow &window) { return window.game; }
+};
 
 namespace {
 const QString nobody = "And the winner is...\nnobody...!!!";
@@ -168,8 +178,12 @@ QStringList cutTexts(QWidget &form)
             cut << widget->objectName() + " is outside " + widget->parentWidget()->objectName();
         const QFontMetrics metrics = widget->fontMetrics();
         if (auto *label = qobject_cast<QLabel *>(widget)) {
-            QSize need = metrics.size(Qt::TextSingleLine, label->text());
             const QSize room = label->contentsRect().size();
+            QSize need =
+                label->wordWrap()
+                    ? metrics.boundingRect(QRect(QPoint(), room), Qt::TextWordWrap, label->text())
+                          .size()
+                    : metrics.size(Qt::TextSingleLine, label->text());
             // These two are drawn shortened where they are too long, as checked below.
             if (label->objectName() == "nameLabel" || label->objectName() == "titleLabel")
                 need.setWidth(std::min(need.width(), room.width()));
@@ -221,7 +235,8 @@ private slots:
     void markupIsShownLiterally();
     void playerArea_data();
     void playerArea();
-    void rowAndRecordAgreeAtTheWrap();
+    void amountIsAddedOrRefused_data();
+    void amountIsAddedOrRefused();
     void tabChain_data();
     void tabChain();
     void focusedRowIsInView_data();
@@ -230,6 +245,7 @@ private slots:
     void optionsTypingReplacesTheTitle();
     void textFitsAtEveryFontSize_data();
     void textFitsAtEveryFontSize();
+    void longNameIsShortenedVisibly_data();
     void longNameIsShortenedVisibly();
     void initTestCase();
     void cleanup();
@@ -636,24 +652,109 @@ void MainWindowTest::playerArea()
     QCOMPARE(announced(*window), QString("And the winner is...\nPlayer %1!!!").arg(players));
 }
 
-void MainWindowTest::rowAndRecordAgreeAtTheWrap()
+void MainWindowTest::amountIsAddedOrRefused_data()
 {
-    auto window = openWindow();
+    QTest::addColumn<int>("start");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("added");
+    QTest::addColumn<QString>("reasonNames"); // what a refusal's reason must mention
+
+    for (const char *typed :
+         {"5", " 5", "5 ", "+5", "-3", "0", "-0", "007", "2147483647", "-2147483648"})
+        QTest::addRow("\"%s\"", typed) << 0 << QString(typed) << true << QString();
+    for (const QString typed : {"", "five", "1O", "12.5", "1,000", "١٢", "5 5", "+-5", "0x10"})
+        QTest::addRow("\"%s\" refused", qPrintable(typed)) << 0 << typed << false << "0 to 9";
+    QTest::newRow("beyond an int") << 0 << "99999999999" << false << "2147483647";
+    QTest::newRow("beyond an int, below") << 0 << "-2147483649" << false << "-2147483648";
+    QTest::newRow("past the top") << INT_MAX << "1" << false << "2147483647";
+    QTest::newRow("past the bottom") << INT_MIN << "-1" << false << "-2147483648";
+    QTest::newRow("up to the top") << INT_MAX - 5 << "5" << true << QString();
+    QTest::newRow("down to the bottom") << INT_MIN + 5 << "-5" << true << QString();
+    QTest::newRow("back from the top") << INT_MAX << "-1" << true << QString();
+}
+
+// Typed into the dialog as a person types, then Enter. An amount is added exactly, or the
+// dialog stays open with the reason, and the text selected for the user to correct.
+void MainWindowTest::amountIsAddedOrRefused()
+{
+    QFETCH(int, start);
+    QFETCH(QString, typed);
+    QFETCH(bool, added);
+    QFETCH(QString, reasonNames);
+
+    auto window = openShownWindow();
     QVERIFY(window);
-    QVERIFY(addPlayer(*window, "A"));
-    QVERIFY(addPlayer(*window, "B"));
-    PlayerWidget *a = rows(*window)[0];
-    QVERIFY(addPoints(a, "2147483647"));
-    QVERIFY(addPoints(rows(*window)[1], "1"));
-    QCOMPARE(announced(*window), QString("And the winner is...\nA!!!"));
+    QVERIFY(addPlayer(*window, "Ada"));
+    PlayerWidget *row = rows(*window).first();
+    if (start != 0)
+        QVERIFY(addPoints(row, QString::number(start)));
+    Game &record = MainWindowRecord::of(*window);
+    QSignalSpy spy(row, &PlayerWidget::addPoints);
+    ScreenReaderBridge::spoken.clear();
 
-    QVERIFY(addPoints(a, "1"));
-    QCOMPARE(label(*a, "points"), QString("-2147483648"));
-    QCOMPARE(announced(*window), QString("And the winner is...\nB!!!"));
+    struct Seen {
+        bool reasonBeforeTyping = true, open = false, reasonGone = false;
+        QString reason, selected, focus, total;
+        int recorded = 0;
+        qsizetype signalled = -1;
+    } seen;
+    const int correction = start > 0 ? -7 : 7;
+    ModalAnswerer answerer{[&](QWidget *dialog) {
+        if (!QTest::qWaitForWindowActive(dialog, 2000))
+            return;
+        auto *reason = dialog->findChild<QLabel *>("reasonLabel");
+        auto *field = dialog->findChild<QLineEdit *>("points");
+        seen.reasonBeforeTyping = reason->isVisible();
+        QWidget *focus = QApplication::focusWidget();
+        if (focus != field)
+            return;
+        // One key event carries the whole text, as an input method would.
+        QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, typed, Qt::NoModifier);
+        QTest::keyClick(field, Qt::Key_Return);
+        seen.open = dialog->isVisible();
+        if (!seen.open)
+            return;
+        seen.reason = reason->isVisible() ? reason->text() : QString();
+        seen.selected = field->selectedText();
+        seen.focus = QApplication::focusWidget()->objectName();
+        seen.total = label(*row, "points");
+        seen.recorded = record.pointsOf("Ada");
+        seen.signalled = spy.size();
+        // Typing over the selection corrects it.
+        QTest::keyClicks(field, QString::number(correction));
+        seen.reasonGone = !reason->isVisible();
+        QTest::keyClick(field, Qt::Key_Return);
+    }};
+    child(*row, "addpointsButton")->click();
+    VERIFY_ANSWERED(answerer);
+    QVERIFY2(!seen.reasonBeforeTyping, "a reason was shown before anything was typed");
 
-    QVERIFY(addPoints(a, "-1"));
-    QCOMPARE(label(*a, "points"), QString("2147483647"));
-    QCOMPARE(announced(*window), QString("And the winner is...\nA!!!"));
+    if (added) {
+        QVERIFY2(!seen.open, qPrintable("refused with: " + seen.reason));
+        const int amount = typed.toInt();
+        QCOMPARE(label(*row, "points"), QString::number(qint64(start) + amount));
+        QCOMPARE(record.pointsOf("Ada"), start + amount);
+        QCOMPARE(spy.size(), 1);
+        QCOMPARE(spy[0][1].toInt(), amount);
+        QCOMPARE(ScreenReaderBridge::spoken, QStringList());
+        return;
+    }
+
+    QVERIFY2(seen.open, "the dialog closed");
+    QVERIFY2(seen.reason.contains(reasonNames), qPrintable("the reason: " + seen.reason));
+    QCOMPARE(ScreenReaderBridge::spoken, QStringList{seen.reason});
+    QCOMPARE(seen.selected, typed);
+    QCOMPARE(seen.focus, QString("points"));
+    // Nothing was added while the dialog was refusing.
+    QCOMPARE(seen.total, QString::number(start));
+    QCOMPARE(seen.recorded, start);
+    QCOMPARE(seen.signalled, 0);
+    // Then the corrected amount was.
+    QVERIFY(seen.reasonGone);
+    QCOMPARE(label(*row, "points"), QString::number(start + correction));
+    QCOMPARE(record.pointsOf("Ada"), start + correction);
+    QCOMPARE(spy.size(), 1);
+    QCOMPARE(spy[0][1].toInt(), correction);
 }
 
 void MainWindowTest::tabChain_data()
@@ -789,11 +890,11 @@ void MainWindowTest::textFitsAtEveryFontSize_data()
     QTest::addColumn<bool>("whileOpen");
 
     const qreal defaultSize = QApplication::font().pointSizeF();
-    const QList<std::pair<QString, QSize>> forms = {{"main window", QSize(400, 494)},
-                                                    {"row", QSize(371, 41)},
-                                                    {"title dialog", QSize(251, 91)},
-                                                    {"name dialog", QSize(320, 77)},
-                                                    {"points dialog", QSize(290, 81)}};
+    // The points dialog refusing an amount is as large as its reason needs.
+    const QList<std::pair<QString, QSize>> forms = {
+        {"main window", QSize(400, 494)},  {"row", QSize(371, 41)},
+        {"title dialog", QSize(251, 91)},  {"name dialog", QSize(320, 77)},
+        {"points dialog", QSize(290, 81)}, {"points dialog refusing", QSize(290, 81)}};
     for (const auto &[form, drawn] : forms) {
         for (qreal size : {0.0, 16.0, 20.0, 24.0, 2 * defaultSize}) {
             const QString font = size == 0                 ? "default"
@@ -839,32 +940,52 @@ void MainWindowTest::textFitsAtEveryFontSize()
     } else if (form == "name dialog") {
         shown = std::make_unique<addPlayerDialog>();
     } else {
-        shown = std::make_unique<addpointsDialog>();
+        auto dialog = std::make_unique<addpointsDialog>();
+        dialog->setPlayer("Ada", INT_MIN);
+        shown = std::move(dialog);
     }
     QWidget *widget = window ? window.get() : shown.get();
     widget->show();
     QVERIFY(QTest::qWaitForWindowExposed(widget));
+    const bool refusing = form.endsWith("refusing");
+    if (refusing) {
+        QTest::keyClicks(widget->findChild<QLineEdit *>(), "-1");
+        QTest::keyClick(widget, Qt::Key_Return);
+        QVERIFY(widget->isVisible());
+    }
+    const QSize before = widget->size();
     if (whileOpen) {
-        QCOMPARE(widget->size(), drawn);
+        if (!refusing)
+            QCOMPARE(before, drawn);
         QApplication::setFont(font);
     }
 
     // The form follows its font, and is laid out, once the event loop has run.
     QTRY_COMPARE(cutTexts(*widget), QStringList());
-    if (pointSize == 0)
+    if (pointSize == 0 && !refusing)
         QCOMPARE(widget->size(), drawn);
     QVERIFY(widget->width() >= drawn.width() && widget->height() >= drawn.height());
 
     if (whileOpen) {
-        // And back to the desktop's font: the form as drawn again.
+        // And back to the desktop's font: the form as it was again.
         QApplication::setFont(desktopFont);
-        QTRY_COMPARE(widget->size(), drawn);
+        QTRY_COMPARE(widget->size(), before);
         QTRY_COMPARE(cutTexts(*widget), QStringList());
     }
 }
 
+void MainWindowTest::longNameIsShortenedVisibly_data()
+{
+    QTest::addColumn<bool>("inDialog");
+    QTest::newRow("row") << false;
+    QTest::newRow("points dialog") << true;
+}
+
+// The row, and the points dialog it opens, each draw a long name as a label showing it cut
+// with "…" would, and give it whole in the tool tip and to screen readers.
 void MainWindowTest::longNameIsShortenedVisibly()
 {
+    QFETCH(bool, inDialog);
     const QString name = "Maximilian Alexander von Hohenzollern-Sigmaringen the Third";
     auto window = openShownWindow();
     QVERIFY(window);
@@ -872,23 +993,41 @@ void MainWindowTest::longNameIsShortenedVisibly()
     QVERIFY(addPlayer(*window, name));
     QCoreApplication::processEvents();
     PlayerWidget *row = rows(*window).last();
-    auto *nameLabel = row->findChild<QLabel *>("nameLabel");
 
-    // Drawn as a label showing the name cut with "…" would be, and whole in its tool tip.
-    const QString shortened = nameLabel->fontMetrics().elidedText(
-        name, Qt::ElideRight, nameLabel->contentsRect().width());
+    QString shortened, problem = "(no dialog)";
+    const auto check = [&](QLabel *nameLabel) {
+        shortened = nameLabel->fontMetrics().elidedText(name, Qt::ElideRight,
+                                                        nameLabel->contentsRect().width());
+        QLabel plain(shortened);
+        plain.setFont(nameLabel->font());
+        plain.resize(nameLabel->size());
+        if (nameLabel->grab().toImage().convertToFormat(QImage::Format_RGB32) !=
+            plain.grab().toImage().convertToFormat(QImage::Format_RGB32))
+            problem = "not drawn as \"" + shortened + "\"";
+        else if (const QString tip = toolTipOn(nameLabel); tip != name)
+            problem = "the tool tip reads \"" + tip + "\"";
+        else if (const QString read =
+                     QAccessible::queryAccessibleInterface(nameLabel)->text(QAccessible::Name);
+                 read != name)
+            problem = "a screen reader reads \"" + read + "\"";
+        else
+            problem.clear();
+    };
+    if (inDialog) {
+        QVERIFY(run([&] { child(*row, "addpointsButton")->click(); },
+                    [&](QWidget *dialog) {
+                        check(dialog->findChild<QLabel *>("nameLabel"));
+                        answer::accept("7")(dialog);
+                    }));
+    } else {
+        check(row->findChild<QLabel *>("nameLabel"));
+        QVERIFY(addPoints(row, "7"));
+    }
     QVERIFY(shortened.endsWith(QChar(0x2026)));
     QVERIFY(shortened.size() > 10);
-    QLabel plain(shortened);
-    plain.setFont(nameLabel->font());
-    plain.resize(nameLabel->size());
-    QCOMPARE(nameLabel->grab().toImage().convertToFormat(QImage::Format_RGB32),
-             plain.grab().toImage().convertToFormat(QImage::Format_RGB32));
-    QCOMPARE(toolTipOn(nameLabel), name);
-    QCOMPARE(nameLabel->text(), name);
+    QCOMPARE(problem, QString());
 
-    // The total and the button keep their room; the points go to this player.
-    QVERIFY(addPoints(row, "7"));
+    // The total and the button keep their room; the points went to this player.
     QCOMPARE(cutTexts(*row), QStringList());
     QCOMPARE(announced(*window), "And the winner is...\n" + name + "!!!");
 }

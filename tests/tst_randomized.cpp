@@ -19,6 +19,7 @@
 #include <QTest>
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 class MainWindowRecord {
@@ -35,16 +36,9 @@ struct Model {
     QString title;                    // the last accepted title
     bool titleAccepted = false;
 
-    static std::int64_t wrap(std::int64_t value)
-    {
-        constexpr std::int64_t span = std::int64_t{1} << 32;
-        std::int64_t reduced = ((value % span) + span) % span;
-        return reduced >= span / 2 ? reduced - span : reduced;
-    }
-
     // A whole number in base 10, optionally signed and surrounded by ASCII blanks, within
-    // the range of a 32-bit int; anything else counts as 0.
-    static std::int64_t points(const QString &text)
+    // the range of a 32-bit int; nothing for any other text.
+    static std::optional<std::int64_t> points(const QString &text)
     {
         const QString blanks = QStringLiteral(" \t\n\v\f\r");
         qsizetype begin = 0, end = text.size();
@@ -56,15 +50,24 @@ struct Model {
         if (begin < end && (text[begin] == '+' || text[begin] == '-'))
             negative = text[begin++] == '-';
         if (begin == end || end - begin > 12)
-            return 0;
+            return std::nullopt;
         std::int64_t value = 0;
         for (qsizetype i = begin; i < end; ++i) {
             if (text[i] < '0' || text[i] > '9')
-                return 0;
+                return std::nullopt;
             value = value * 10 + (text[i].unicode() - '0');
         }
         value = negative ? -value : value;
-        return value < INT32_MIN || value > INT32_MAX ? 0 : value;
+        if (value < INT32_MIN || value > INT32_MAX)
+            return std::nullopt;
+        return value;
+    }
+
+    // Whether the amount typed can be added to the row's total: the total stays an int.
+    bool takes(std::size_t row, const QString &text) const
+    {
+        const std::optional<std::int64_t> amount = points(text);
+        return amount && totals[row] + *amount >= INT32_MIN && totals[row] + *amount <= INT32_MAX;
     }
 
     QString winnerMessage() const
@@ -206,7 +209,7 @@ QString Session::pointsText()
     switch (below(4)) {
     case 0:
         return pick(odd);
-    case 1: // anywhere in the range, so that totals wrap
+    case 1: // anywhere in the range, so that totals reach their limits
         return QString::number(qint32(random.generate()));
     default:
         return QString::number(below(41) - 20);
@@ -288,21 +291,49 @@ QString Session::addPlayer(bool fromMenu, bool accept)
     return run(command, answerer);
 }
 
+// A refused amount leaves the dialog open with its reason; the user then types another
+// amount half the time, and gives up otherwise.
 QString Session::addPoints(bool accept)
 {
     const int index = below(int(model.names.size()));
+    const auto row = std::size_t(index);
     const QString typed = pointsText();
-    log << QStringLiteral("add %1 to row %2, %3")
+    const bool refused = accept && !model.takes(row, typed);
+    const QString correction = refused && below(2) ? QString::number(below(41) - 20) : QString();
+    log << QStringLiteral("add %1 to row %2, %3%4")
                .arg(shown(typed))
                .arg(index)
-               .arg(accept ? "accepted" : "cancelled");
+               .arg(accept ? "accepted" : "cancelled",
+                    correction.isNull() ? QString() : ", corrected to " + correction);
     const QList<PlayerWidget *> list = rows();
     if (index >= list.size())
         return QStringLiteral("row %1 is missing").arg(index);
-    ModalAnswerer answerer{accept ? answer::accept(typed) : answer::cancel()};
-    if (accept)
-        model.totals[index] = Model::wrap(model.totals[index] + Model::points(typed));
-    return run([&] { child(*list[index], "addpointsButton")->click(); }, answerer);
+
+    QString problem;
+    const auto enter = [&](QWidget *dialog, const QString &text, bool refuse) {
+        answer::accept(text)(dialog);
+        const auto *reason = dialog->findChild<QLabel *>("reasonLabel");
+        if (dialog->isVisible() != refuse || reason->isVisible() != refuse)
+            problem = QStringLiteral("%1 was %2, expected it %3")
+                          .arg(shown(text), dialog->isVisible() ? "refused" : "added",
+                               refuse ? "refused with a reason" : "added");
+    };
+    ModalAnswerer answerer{[&](QWidget *dialog) {
+        if (accept)
+            enter(dialog, typed, refused);
+        if (refused && problem.isEmpty() && !correction.isNull()) {
+            const bool takesCorrection = model.takes(row, correction);
+            enter(dialog, correction, !takesCorrection);
+            if (takesCorrection)
+                model.totals[row] += *Model::points(correction);
+        }
+        if (dialog->isVisible())
+            answer::cancel()(dialog);
+    }};
+    if (accept && !refused)
+        model.totals[row] += *Model::points(typed);
+    const QString ran = run([&] { child(*list[index], "addpointsButton")->click(); }, answerer);
+    return problem.isEmpty() ? ran : problem;
 }
 
 QString Session::endGame(bool fromMenu)

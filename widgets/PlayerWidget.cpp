@@ -1,6 +1,5 @@
 #include "widgets/PlayerWidget.h"
 
-#include "game/Points.h"
 #include "ui_PlayerWidget.h"
 #include "widgets/FormScale.h"
 #include "widgets/LabelElider.h"
@@ -62,16 +61,15 @@ void PlayerWidget::growAtLeast(qreal factor)
 
 void PlayerWidget::on_addpointsButton_clicked()
 {
+    // The label is the row's only copy of the total.
+    const int total = form->points->text().toInt();
     addpointsDialog dialog(nullptr);
-    dialog.setAccessibleDescription(tr("Points for %1").arg(form->nameLabel->text()));
+    dialog.setPlayer(form->nameLabel->text(), total);
     if (!dialog.exec())
         return;
 
+    // The dialog takes only an amount whose sum with the total is an int.
     const int amount = dialog.points();
-    // The label is the row's only copy of the total; text that is not a number counts as 0.
-    const int total = form->points->text().toInt();
-    QString sum;
-    sum.setNum(wrappingSum(total, amount));
-    form->points->setText(sum);
+    form->points->setNum(total + amount);
     emit addPoints(form->nameLabel->text(), amount);
 }

@@ -7,8 +7,11 @@
 namespace Ui {
 class addpointsDialog;
 }
+class FormScale;
 
 // Asks for a number of points to add to a player; a negative number takes points away.
+// It closes with Ok or Enter only for a whole number that the player's total can take;
+// for anything else it stays open and says why beneath the field.
 class addpointsDialog : public QDialog {
     Q_OBJECT
 
@@ -16,9 +19,26 @@ public:
     explicit addpointsDialog(QWidget *parent = nullptr);
     ~addpointsDialog() override;
 
-    // The typed number; 0 for text that is not a decimal number in the range of an int.
+    // Shows whose points these are, and keeps the sum with their total within the range
+    // of an int.
+    void setPlayer(const QString &name, int total);
+
+    // The typed number, once the dialog has been accepted.
     int points() const;
 
+    void accept() override;
+
 private:
+    QString refusal() const;
+    void showReason(const QString &reason);
+    void placeReason();
+
     std::unique_ptr<Ui::addpointsDialog> form;
+    FormScale *formScale;
+    int total = 0;
+    // Where the reason, the buttons and the dialog's edge are drawn: the reason's line
+    // takes its room only while there is a reason to show.
+    QRect drawnReason;
+    QRect drawnButtons;
+    QSize drawnSize;
 };
