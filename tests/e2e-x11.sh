@@ -18,6 +18,8 @@ readonly menubar_height=22 game_menu_x=20 game_menu_entries=5
 readonly buttons_x=$((7 + 381 / 2)) buttons_y=$((menubar_height + 10 + 41 / 2))
 readonly add_player_x=$((buttons_x - 87)) end_game_x=$((buttons_x + 87))
 readonly first_row_points_x=$((10 + 371 - 42)) first_row_y=$((menubar_height + 80 + 41 / 2))
+# Right of a short name: a row's total and its button.
+readonly row_x=$((10 + 150)) row_width=$((371 - 150))
 
 step="start the program"
 shot_count=0
@@ -75,9 +77,38 @@ type_into() {
     await_gone "$1"
 }
 click_at() {
+    local X Y WIDTH HEIGHT WINDOW SCREEN POINTER_X POINTER_Y POINTER_SCREEN POINTER_WINDOW
+    eval "$(xdo getwindowgeometry --shell "$1")"
+    eval "$(xdo getmouselocation --shell --prefix POINTER_)"
+    # A synced move waits for the pointer to move, which it does not where it already is.
+    if [ "$POINTER_X,$POINTER_Y" = "$((X + $2)),$((Y + $3))" ]; then
+        xdo click 1
+    else
+        xdo mousemove --sync $((X + $2)) $((Y + $3)) click 1
+    fi
+}
+height_of() {
     local X Y WIDTH HEIGHT WINDOW SCREEN
     eval "$(xdo getwindowgeometry --shell "$1")"
-    xdo mousemove --sync $((X + $2)) $((Y + $3)) click 1
+    echo "$HEIGHT"
+}
+# The first row right of its name, where its total and its button are: saved as NAME once
+# the window has drawn it, that is, once two grabs a moment apart show the same.
+save_row() {
+    local X Y WIDTH HEIGHT WINDOW SCREEN
+    eval "$(xdo getwindowgeometry --shell "$1")"
+    local area="$row_width"x30+$((X + row_x))+$((Y + first_row_y - 15))
+    for _ in $(seq $((bound * 10))); do
+        timeout "$bound" import -window root -crop "$area" +repage "$shots/row-$2.png"
+        sleep 0.1
+        timeout "$bound" import -window root -crop "$area" +repage "$shots/row-$2-again.png"
+        [ "$(differing_pixels "$2" "$2-again")" != 0 ] || break
+    done
+    rm -f "$shots/row-$2-again.png"
+}
+# How many pixels differ between two saved rows.
+differing_pixels() {
+    timeout "$bound" compare -metric AE "$shots/row-$1.png" "$shots/row-$2.png" null: 2>&1 || true
 }
 # Opens the "Game" menu and clicks its n-th entry (from 1) among rows of equal height.
 choose_from_game_menu() {
@@ -145,11 +176,34 @@ refusal=$(await_window 'Player Already Exists')
 shot name-refused
 type_into "$refusal" ""
 
-begin "add 5 points to the first player"
+begin "Escape leaves the \"Add Points\" dialog, and the row, as they were"
 click_at "$main" "$first_row_points_x" "$first_row_y"
 dialog=$(await_window Dialog)
-type_into "$dialog" 5
+xdo windowfocus --sync "$dialog"
+xdo key Escape
+await_gone "$dialog"
+save_row "$main" before
+
+begin "a mistyped amount is refused: the dialog stays, and grows to give the reason"
+click_at "$main" "$first_row_points_x" "$first_row_y"
+dialog=$(await_window Dialog)
+drawn_height=$(height_of "$dialog")
+xdo windowfocus --sync "$dialog"
+xdo type --delay 20 1O
+xdo key Return
+for _ in $(seq $((bound * 20))); do
+    [ "$(height_of "$dialog")" -gt "$drawn_height" ] && break
+    windows '' | grep -qx "$dialog" || fail "the dialog closed on the amount \"1O\""
+    sleep 0.05
+done
+[ "$(height_of "$dialog")" -gt "$drawn_height" ] || fail "the dialog shows no reason for \"1O\""
+shot points-refused
+
+begin "the corrected amount, typed over the selected text, is added to the row"
+type_into "$dialog" 10
+save_row "$main" added
 shot points-added
+[ "$(differing_pixels before added)" -gt 0 ] || fail "the first row's total did not change"
 
 begin "\"End Game\" names a winner"
 click_at "$main" "$end_game_x" "$buttons_y"
