@@ -176,7 +176,7 @@ refusal=$(await_window 'Player Already Exists')
 shot name-refused
 type_into "$refusal" ""
 
-begin "Escape leaves the \"Add Points\" dialog, and the row, as they were"
+begin "Escape closes the \"Add Points\" dialog"
 click_at "$main" "$first_row_points_x" "$first_row_y"
 dialog=$(await_window Dialog)
 xdo windowfocus --sync "$dialog"
