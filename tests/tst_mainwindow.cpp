@@ -1,4 +1,5 @@
 #include "Children.h"
+#include "MainWindowRecord.h"
 #include "MarkingTranslator.h"
 #include "ModalAnswerer.h"
 #include "ScreenReaderBridge.h"
@@ -31,11 +32,6 @@
 #include <climits>
 
 Q_IMPORT_PLUGIN(ScreenReaderBridge)
-
-class MainWindowRecord {
-public:
-    static Game &of(MainWindow &window) { return window.game; }
-};
 
 namespace {
 const QString nobody = "And the winner is...\nnobody...!!!";

@@ -4,6 +4,7 @@
 // names both, the step, and every action that led to it.
 
 #include "Children.h"
+#include "MainWindowRecord.h"
 #include "MarkingTranslator.h"
 #include "ModalAnswerer.h"
 #include "app/MainWindow.h"
@@ -21,11 +22,6 @@
 #include <cstdint>
 #include <optional>
 #include <vector>
-
-class MainWindowRecord {
-public:
-    static Game &of(MainWindow &window) { return window.game; }
-};
 
 namespace {
 
