@@ -13,6 +13,10 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QScrollBar>
+#include <QShowEvent>
+#include <QWindow>
+
+#include <algorithm>
 
 namespace {
 
@@ -41,12 +45,15 @@ MainWindow::MainWindow(QWidget *parent)
     // The window grows with its font as much as its own texts and a player row need; a long
     // title gives way.
     new LabelElider(form->titleLabel);
+    drawnSize = size();
     drawnPlayerArea = form->playerArea->geometry();
     formScale = new FormScale(this, form->centralwidget);
-    formScale->setExtraNeed([this] { return PlayerWidget(form->widget, QString()).scale(); });
+    formScale->setExtraNeed([this] { return measureRow(); });
     connect(formScale, &FormScale::fitted, this, &MainWindow::fitToFont);
-    formScale->fit();
     form->centralwidget->installEventFilter(this);
+    // Placed before it is fitted, so that it is fitted to the screen it opens on.
+    placeInMiddleOfScreen();
+    formScale->fit();
 
     connect(form->addplayerButton, SIGNAL(clicked()), this, SLOT(addPlayer()));
     connect(form->actionAdd_Player, SIGNAL(triggered()), this, SLOT(addPlayer()));
@@ -54,7 +61,6 @@ MainWindow::MainWindow(QWidget *parent)
     connect(form->actionNew, SIGNAL(triggered()), this, SLOT(on_endButton_clicked()));
     connect(form->actionQuit, SIGNAL(triggered()), this, SLOT(close()));
 
-    placeInMiddleOfScreen();
     on_actionOptions_triggered();
 }
 
@@ -82,6 +88,9 @@ void MainWindow::addPlayer()
     form->playerGrid->addWidget(row);
     game.addPlayer(std::move(key), row);
     fitPlayerArea();
+    // The newest row is the last.
+    QScrollBar *bar = form->playerArea->verticalScrollBar();
+    bar->setValue(bar->maximum());
 }
 
 void MainWindow::addPoints(const QString &name, int points)
@@ -149,16 +158,29 @@ void MainWindow::placeInMiddleOfScreen()
 {
     if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
         return;
-    const QScreen *screen = QGuiApplication::screenAt(QCursor::pos());
+    QScreen *screen = QGuiApplication::screenAt(QCursor::pos());
     if (!screen)
         screen = this->screen();
+    setScreen(screen);
     QRect frame = frameGeometry();
     frame.moveCenter(screen->availableGeometry().center());
     move(frame.topLeft());
 }
 
+// How much a row grows for the window's font, and the least room it needs, measured on a
+// row of its own rather than in the list.
+qreal MainWindow::measureRow()
+{
+    PlayerWidget row(nullptr, QString());
+    row.setFont(font());
+    row.growAtLeast(1); // fitted to that font now
+    rowLeast = row.leastSize();
+    return row.scale();
+}
+
 // Every row as large as the window's factor; the player area just wide enough for a row
-// and a slim scroll bar, and as high as the window has room for.
+// and a slim scroll bar; the window as drawn at the factor, and tall enough for its
+// widgets between the menu and status bars as the font draws them.
 void MainWindow::fitToFont(qreal factor)
 {
     rowSize = FormScale::scaled(drawnRowSize, factor);
@@ -176,39 +198,75 @@ void MainWindow::fitToFont(qreal factor)
         delete old;
     }
 
-    const int frame = frameGeometry().height() - height();
-    const int room = screen()->availableGeometry().height() - frame;
-    screenBound = height() > room;
-    if (screenBound)
-        resize(width(), room);
-    fitPlayerAreaHeight();
+    // The least room keeps the margins the player area is drawn with, beside the buttons
+    // or a row and its scroll bar, and one whole row beneath the title line.
+    const int margins = formScale->size().width() - area.width();
+    const int widest = std::max(form->widget1->layout()->totalMinimumSize().width(),
+                                rowLeast.width() + scrollBarExtent);
+    leastSize = QSize(widest + margins, area.top() + rowSize.height() + barsHeight());
+    setMinimumSize(leastSize);
+    if (!(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+        resize(FormScale::scaled(drawnSize, factor)
+                   .expandedTo(formScale->size() + QSize(0, barsHeight())));
+    fitToScreen();
 }
 
-// The player area scrolls, so it gives way where the window would not fit on the screen,
-// or where the menu and status bars of a grown window grow more than the rest: it ends
-// where the central widget does, which the window lays out after each change.
-void MainWindow::fitPlayerAreaHeight()
+// The menu and status bars' height, as the window's layout gives them room. The status bar
+// takes the height of a new font only once it is asked to lay itself out again.
+int MainWindow::barsHeight() const
 {
-    QRect area = FormScale::scaled(drawnPlayerArea, formScale->factor());
-    if (formScale->factor() > 1 || screenBound)
-        area.setBottom(std::min(area.bottom(), form->centralwidget->height() - 1));
-    // Resizing a window whose area keeps its place leaves the list where it is scrolled to.
-    if (area == form->playerArea->geometry())
-        return;
-    form->playerArea->setGeometry(area);
-    fitPlayerArea();
+    QEvent relayout(QEvent::LayoutRequest);
+    QCoreApplication::sendEvent(form->statusbar, &relayout);
+    return layout()->totalMinimumSize().height();
 }
 
+// The whole frame lies within the available area of the window's screen. A window that
+// area cannot hold at its font takes all of it, and its widgets give way.
+void MainWindow::fitToScreen()
+{
+    const QRect available = screen()->availableGeometry();
+    const QRect frame = frameGeometry();
+    const QSize room = available.size() - (frame.size() - size());
+    setMinimumSize(leastSize.boundedTo(room));
+    if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
+        return;
+    resize(size().boundedTo(room));
+    if (!isVisible())
+        return;
+    QRect inside = frameGeometry();
+    inside.moveLeft(std::min(std::max(inside.left(), available.left()),
+                             available.right() + 1 - inside.width()));
+    inside.moveTop(std::min(std::max(inside.top(), available.top()),
+                            available.bottom() + 1 - inside.height()));
+    if (inside != frameGeometry())
+        move(inside.topLeft());
+}
+
+// Once the window has a frame it is fitted again, and again on every screen it moves to.
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (event->spontaneous())
+        return;
+    fitToScreen();
+    connect(windowHandle(), &QWindow::screenChanged, this, &MainWindow::fitToScreen,
+            Qt::UniqueConnection);
+}
+
+// The widgets of the central widget give way where it is smaller than they are drawn; the
+// player area ends where the central widget does, and scrolls.
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == form->centralwidget && event->type() == QEvent::Resize)
-        fitPlayerAreaHeight();
+    if (watched == form->centralwidget && event->type() == QEvent::Resize) {
+        formScale->place(form->centralwidget->size());
+        fitPlayerArea();
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 
-// While every row can have its full height, the rows share the player area. Past
-// that, the area scrolls, each row keeps the height it is drawn for, and the view
-// follows the newest row, which is the last.
+// While every row can have its full height, the rows share the player area. Past that,
+// the area scrolls, and each row keeps the height it is drawn for. The list stays where it
+// is scrolled to.
 void MainWindow::fitPlayerArea()
 {
     const int rows = form->playerGrid->count();
@@ -218,6 +276,4 @@ void MainWindow::fitPlayerArea()
     }
     form->widget->setMinimumHeight(rows * rowSize.height() +
                                    (rows - 1) * form->playerGrid->spacing());
-    QScrollBar *bar = form->playerArea->verticalScrollBar();
-    bar->setValue(bar->maximum());
 }

@@ -29,6 +29,7 @@ protected:
     void changeEvent(QEvent *e) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     bool focusNextPrevChild(bool next) override;
+    void showEvent(QShowEvent *event) override;
 
 private slots:
     void on_endButton_clicked();
@@ -40,17 +41,23 @@ private:
     friend class MainWindowRecord;
 
     void placeInMiddleOfScreen();
+    qreal measureRow();
     void fitToFont(qreal factor);
-    void fitPlayerAreaHeight();
+    int barsHeight() const;
+    void fitToScreen();
     void fitPlayerArea();
 
     std::unique_ptr<Ui::MainWindow> form;
     FormScale *formScale;
+    QSize drawnSize;
     QRect drawnPlayerArea;
     // A player row's size, which grows with the font.
     QSize rowSize;
+    // The least room a row's texts need.
+    QSize rowLeast;
+    // The least size that shows the title line, the buttons and one whole row.
+    QSize leastSize;
     int scrollBarExtent = -1;
-    bool screenBound = false;
     Game game;
     bool titleAccepted = false;
 };

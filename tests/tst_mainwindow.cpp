@@ -3,6 +3,7 @@
 #include "MarkingTranslator.h"
 #include "ModalAnswerer.h"
 #include "ScreenReaderBridge.h"
+#include "TestFonts.h"
 #include "app/MainWindow.h"
 #include "widgets/PlayerWidget.h"
 #include "widgets/addPlayerDialog.h"
@@ -252,6 +253,7 @@ private:
 
 void MainWindowTest::initTestCase()
 {
+    QVERIFY(testFonts::use(testFonts::drawnFor.name, testFonts::drawnFor.desktopSize));
     desktopFont = QApplication::font();
 }
 
@@ -882,25 +884,27 @@ void MainWindowTest::textFitsAtEveryFontSize_data()
 {
     QTest::addColumn<QString>("form");
     QTest::addColumn<QSize>("drawn");
-    QTest::addColumn<qreal>("pointSize"); // 0: the desktop's
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<qreal>("pointSize");
     QTest::addColumn<bool>("whileOpen");
 
-    const qreal defaultSize = QApplication::font().pointSizeF();
     // The points dialog refusing an amount is as large as its reason needs.
     const QList<std::pair<QString, QSize>> forms = {
         {"main window", QSize(400, 494)},  {"row", QSize(371, 41)},
         {"title dialog", QSize(251, 91)},  {"name dialog", QSize(320, 77)},
         {"points dialog", QSize(290, 81)}, {"points dialog refusing", QSize(290, 81)}};
-    for (const auto &[form, drawn] : forms) {
-        for (qreal size : {0.0, 16.0, 20.0, 24.0, 2 * defaultSize}) {
-            const QString font = size == 0                 ? "default"
-                                 : size == 2 * defaultSize ? "200%"
-                                                           : QString("%1 pt").arg(size);
-            QTest::addRow("%s, %s", qPrintable(form), qPrintable(font))
-                << form << drawn << size << false;
+    for (const auto &[family, desktopSize] : testFonts::desktops) {
+        for (const auto &[form, drawn] : forms) {
+            for (qreal size : {desktopSize, 16.0, 24.0, 2 * desktopSize}) {
+                const QString font = size == desktopSize       ? "desktop size"
+                                     : size == 2 * desktopSize ? "200%"
+                                                               : QString("%1 pt").arg(size);
+                QTest::addRow("%s, %s, %s", qPrintable(form), qPrintable(family), qPrintable(font))
+                    << form << drawn << family << size << false;
+            }
+            QTest::addRow("%s, %s, 200%% set while open", qPrintable(form), qPrintable(family))
+                << form << drawn << family << 2 * desktopSize << true;
         }
-        QTest::addRow("%s, 200%% set while open", qPrintable(form))
-            << form << drawn << 2 * defaultSize << true;
     }
 }
 
@@ -910,14 +914,16 @@ void MainWindowTest::textFitsAtEveryFontSize()
 {
     QFETCH(QString, form);
     QFETCH(QSize, drawn);
+    QFETCH(QString, family);
     QFETCH(qreal, pointSize);
     QFETCH(bool, whileOpen);
 
-    QFont font = desktopFont;
-    if (pointSize > 0)
-        font.setPointSizeF(pointSize);
-    if (!whileOpen)
-        QApplication::setFont(font);
+    // The size set while the form is open is twice the desktop's, which the form opens with.
+    const qreal openedAt = whileOpen ? pointSize / 2 : pointSize;
+    QVERIFY(testFonts::use(family, openedAt));
+    const QFont desktop = QApplication::font();
+    const bool asDrawn =
+        family == testFonts::drawnFor.name && openedAt == testFonts::drawnFor.desktopSize;
 
     std::unique_ptr<MainWindow> window;
     std::unique_ptr<QWidget> shown;
@@ -949,22 +955,22 @@ void MainWindowTest::textFitsAtEveryFontSize()
         QTest::keyClick(widget, Qt::Key_Return);
         QVERIFY(widget->isVisible());
     }
+    // In the font the forms are drawn for, each form is exactly as drawn.
     const QSize before = widget->size();
-    if (whileOpen) {
-        if (!refusing)
-            QCOMPARE(before, drawn);
-        QApplication::setFont(font);
-    }
+    if (asDrawn && !refusing)
+        QCOMPARE(before, drawn);
+    if (whileOpen)
+        QVERIFY(testFonts::use(family, pointSize));
 
     // The form follows its font, and is laid out, once the event loop has run.
-    QTRY_COMPARE(cutTexts(*widget), QStringList());
-    if (pointSize == 0 && !refusing)
-        QCOMPARE(widget->size(), drawn);
+    QTRY_COMPARE(cutTexts(*widget).join("; "), QString());
     QVERIFY(widget->width() >= drawn.width() && widget->height() >= drawn.height());
+    if (window)
+        QCOMPARE(outOfView(*window, rows(*window).last()), QString());
 
     if (whileOpen) {
         // And back to the desktop's font: the form as it was again.
-        QApplication::setFont(desktopFont);
+        QApplication::setFont(desktop);
         QTRY_COMPARE(widget->size(), before);
         QTRY_COMPARE(cutTexts(*widget), QStringList());
     }

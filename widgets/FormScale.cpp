@@ -44,7 +44,7 @@ void fitFieldsToText(const QWidget &form)
 } // namespace
 
 FormScale::FormScale(QWidget *form, QWidget *container)
-    : QObject(form), form(form), drawnSize(form->size())
+    : QObject(form), form(form), sizesForm(!container || container == form)
 {
     if (!container)
         container = form;
@@ -54,6 +54,10 @@ FormScale::FormScale(QWidget *form, QWidget *container)
             continue;
         parts.push_back({widget, widget->geometry()});
     }
+    // A main window's central widget is drawn as wide as the window, and ends where its
+    // lowest widget does.
+    drawnSize =
+        sizesForm ? form->size() : QSize(form->width(), container->childrenRect().bottom() + 1);
     form->installEventFilter(this);
 }
 
@@ -84,16 +88,22 @@ QRect FormScale::scaled(const QRect &drawn, qreal factor)
 
 qreal FormScale::factorFor(QSize content, QSize drawn)
 {
-    return std::max(
-        {1.0, qreal(content.width()) / drawn.width(), qreal(content.height()) / drawn.height()});
+    qreal factor = 1;
+    if (drawn.width() > 0)
+        factor = std::max(factor, qreal(content.width()) / drawn.width());
+    if (drawn.height() > 0)
+        factor = std::max(factor, qreal(content.height()) / drawn.height());
+    return factor;
 }
 
 qreal FormScale::needed() const
 {
     qreal factor = extraNeed ? extraNeed() : 1.0;
     for (const Part &part : parts) {
-        // The player list scrolls: it needs no more room for more content.
-        if (!part.widget || qobject_cast<const QAbstractScrollArea *>(part.widget))
+        // The player list scrolls: it needs no more room for more content. A hidden widget
+        // needs none, and one drawn empty holds nothing.
+        if (!part.widget || part.widget->isHidden() || part.drawn.isEmpty() ||
+            qobject_cast<const QAbstractScrollArea *>(part.widget))
             continue;
         factor = std::max(factor, factorFor(contentSize(*part.widget), part.drawn.size()));
     }
@@ -107,21 +117,38 @@ void FormScale::fit()
     const qreal factor = std::max(least, needed());
     if (factor != current) {
         current = factor;
-        for (const Part &part : parts) {
-            if (part.widget)
-                part.widget->setGeometry(scaled(part.drawn, factor));
-        }
-        form->resize(scaled(drawnSize, factor));
+        place(size());
+        if (sizesForm)
+            form->resize(size());
     }
     emit fitted(factor);
 }
 
-// A new font reaches the form's children after the form itself; fitting once the event
-// loop runs again measures them all with it.
+void FormScale::place(QSize room)
+{
+    // The form's own margin on the right and at the bottom: the least of its widgets'.
+    QSize margin = size();
+    for (const Part &part : parts) {
+        const QRect at = scaled(part.drawn, current);
+        margin = margin.boundedTo(size() - QSize(at.right() + 1, at.bottom() + 1));
+    }
+    for (const Part &part : parts) {
+        if (!part.widget)
+            continue;
+        QRect at = scaled(part.drawn, current);
+        at.setRight(std::min(at.right(), room.width() - margin.width() - 1));
+        at.setBottom(std::min(at.bottom(), room.height() - margin.height() - 1));
+        part.widget->setGeometry(at);
+    }
+}
+
+// A new font or style reaches the form's children in no set order, the form's own event
+// among theirs; fitting once the event loop runs again measures them all with it.
 bool FormScale::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == form &&
-        (event->type() == QEvent::FontChange || event->type() == QEvent::ApplicationFontChange) &&
+        (event->type() == QEvent::FontChange || event->type() == QEvent::ApplicationFontChange ||
+         event->type() == QEvent::StyleChange) &&
         !fitPending) {
         fitPending = true;
         QMetaObject::invokeMethod(this, &FormScale::fit, Qt::QueuedConnection);

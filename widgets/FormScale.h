@@ -13,28 +13,37 @@ class QWidget;
 // was drawn with. The form's size and the geometry of every widget it places itself are
 // multiplied by one factor: the least at which each of those widgets holds its content, or
 // 1 while everything fits as drawn. Nothing is laid out afresh, so proportions and order
-// stay. The form follows a change of its font, the desktop's included, while it is open.
+// stay. The form follows a change of its font or style, the desktop's included, while it
+// is open.
 class FormScale : public QObject {
     Q_OBJECT
 
 public:
     // The widgets the form places itself are the children of container, which is the form
-    // itself unless it is a main window's central widget. fit() fits the form to its font
-    // first; afterwards the form follows its font by itself.
+    // itself unless it is a main window's central widget. A main window sizes itself around
+    // that, from fitted(). fit() fits the form to its font first; afterwards the form
+    // follows its font by itself.
     explicit FormScale(QWidget *form, QWidget *container = nullptr);
 
     qreal factor() const { return current; }
+    // The room the form's widgets take at the factor.
+    QSize size() const { return scaled(drawnSize, current); }
 
     // Another need the form's own widgets do not show, as a factor (a row's widest total).
     void setExtraNeed(std::function<qreal()> need);
     // The form grows at least this much (a row as large as the others in its list).
     void setLeast(qreal factor);
 
+    // Places the widgets at the factor within a room smaller than size(): each keeps its
+    // drawn margin to the room's right and bottom edges, and gives way where it would cross it.
+    void place(QSize room);
+
     // A size or rectangle as drawn, at the factor. Edges are scaled, so that widgets that
     // meet as drawn still meet.
     static QSize scaled(QSize drawn, qreal factor);
     static QRect scaled(const QRect &drawn, qreal factor);
-    // The factor at which a drawn size holds content of the given size.
+    // The factor at which a drawn size holds content of the given size; 1 for a size drawn
+    // empty, which cannot grow by any factor.
     static qreal factorFor(QSize content, QSize drawn);
 
 public slots:
@@ -56,6 +65,7 @@ private:
     qreal needed() const;
 
     QWidget *form;
+    bool sizesForm;
     QSize drawnSize;
     std::vector<Part> parts;
     std::function<qreal()> extraNeed;

@@ -32,13 +32,25 @@ PlayerWidget::PlayerWidget(QWidget *parent, const QString &name)
     new LabelElider(form->nameLabel);
     formScale = new FormScale(this);
     formScale->setExtraNeed([this, drawn = form->widget->geometry().size()] {
-        QSize content = form->widget->layout()->totalMinimumSize();
-        const QString widest = QString::number(std::numeric_limits<int>::min());
-        content.rwidth() += std::max(0, form->points->fontMetrics().size(0, widest).width() -
-                                            form->points->minimumSizeHint().width());
-        return FormScale::factorFor(content, drawn);
+        return FormScale::factorFor(leastSize(), drawn);
     });
     formScale->fit();
+}
+
+QSize PlayerWidget::leastSize() const
+{
+    QSize content = form->widget->layout()->totalMinimumSize();
+    const QString widest = QString::number(std::numeric_limits<int>::min());
+    content.rwidth() += std::max(0, form->points->fontMetrics().size(0, widest).width() -
+                                        form->points->minimumSizeHint().width());
+    return content;
+}
+
+// A row narrower than drawn, in a narrow window, gives way on its name.
+void PlayerWidget::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    formScale->place(size());
 }
 
 PlayerWidget::~PlayerWidget() = default;

@@ -23,6 +23,12 @@ public:
     // least, so that every row of a list is as large as the largest need.
     qreal scale() const;
     void growAtLeast(qreal factor);
+    // The least room the row's texts need: a "…" for the name, the longest total there is
+    // and the button.
+    QSize leastSize() const;
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
 
 signals:
     // The row's name and the amount just added (not the new total).

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QApplication>
+#include <QFont>
+#include <QFontDatabase>
+#include <QStringList>
+
+// The fonts the tests measure with, loaded from the files of Debian's font packages, which
+// the test command installs. A test that measures text then measures the same font on
+// every machine, whatever fontconfig prefers there.
+namespace testFonts {
+
+// The interface fonts of the major desktops, at the size each desktop gives them.
+struct Family {
+    QString name;
+    qreal desktopSize;
+};
+inline const QList<Family> desktops = {
+    {"DejaVu Sans", 9}, // Debian's default, Xfce
+    {"Noto Sans", 10},  // KDE Plasma, the closest to Windows' Segoe UI
+    {"Cantarell", 11},  // GNOME
+};
+// Every form is drawn to hold its texts as drawn in this font, and the tests use it unless
+// they try another.
+inline const Family drawnFor = {"DejaVu Sans", 9};
+
+inline QStringList files(const QString &family)
+{
+    if (family == "DejaVu Sans")
+        return {"truetype/dejavu/DejaVuSans.ttf", "truetype/dejavu/DejaVuSans-Bold.ttf"};
+    if (family == "Noto Sans")
+        return {"truetype/noto/NotoSans-Regular.ttf", "truetype/noto/NotoSans-Bold.ttf"};
+    if (family == "Cantarell")
+        return {"opentype/cantarell/Cantarell-Regular.otf",
+                "opentype/cantarell/Cantarell-Bold.otf"};
+    return {};
+}
+
+// Loads the family's files once; false where one cannot be read.
+inline bool load(const QString &family)
+{
+    static QStringList loaded;
+    if (loaded.contains(family))
+        return true;
+#ifdef Q_OS_WIN
+    const QString root = "Z:/usr/share/fonts/"; // Wine shows the host's files as drive Z:
+#else
+    const QString root = "/usr/share/fonts/";
+#endif
+    const QStringList names = files(family);
+    for (const QString &name : names) {
+        if (QFontDatabase::addApplicationFont(root + name) < 0)
+            return false;
+    }
+    if (!names.isEmpty())
+        loaded << family;
+    return !names.isEmpty();
+}
+
+// Makes the family at the size the application's font, as a desktop would.
+inline bool use(const QString &family, qreal pointSize)
+{
+    if (!load(family))
+        return false;
+    QFont font(family);
+    font.setPointSizeF(pointSize);
+    QApplication::setFont(font);
+    return true;
+}
+
+} // namespace testFonts
