@@ -6,7 +6,7 @@
 # installs silently where it should, the installed program works as a person uses it, and
 # the uninstaller leaves nothing behind.
 
-windows_packages=(g++-mingw-w64-x86-64-posix wine wine64 fonts-wine fonts-dejavu-core nsis zip librsvg2-bin
+windows_packages=(g++-mingw-w64-x86-64-posix wine wine64 fonts-wine fonts-dejavu-core fonts-noto-core nsis zip librsvg2-bin
     icoutils xvfb xauth xdotool x11-utils imagemagick)
 readonly uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\io.github.vorrintal.vorrintal'
 
@@ -20,6 +20,28 @@ new_wine_prefix() {
     wineboot --init >"$WINEPREFIX.log" 2>&1 && wineserver --wait ||
         { cat "$WINEPREFIX.log" >&2; echo "release: could not make a Wine prefix" >&2; return 1; }
     cp /usr/share/wine/fonts/tahoma*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
+}
+
+# Sets Wine's interface fonts as Windows 10 and 11 set them: Segoe UI at 9 pt (-12 px at
+# 96 dpi) for messages, menus, the status bar and captions. Segoe UI is not in Debian; Noto
+# Sans, the font whose metrics come closest to it, stands in for it and for Wine's Tahoma.
+use_windows_metrics() {
+    # A LOGFONTW: the height, width, escapement, orientation and weight (400) as 32-bit
+    # little-endian integers; italic, underline, strike-out, character set (1, the default),
+    # and four precision and pitch bytes; the face in 32 UTF-16LE code units.
+    local face logfont name
+    face=$(printf 'Segoe UI' | iconv -t UTF-16LE | od -An -v -tx1 | tr -d ' \n')
+    logfont=f4ffffff000000000000000000000000900100000000000100000000$face
+    while [ ${#logfont} -lt 184 ]; do logfont+=0; done
+    for name in MessageFont MenuFont StatusFont CaptionFont SmCaptionFont; do
+        wine reg add 'HKCU\Control Panel\Desktop\WindowMetrics' /v "$name" /t REG_BINARY \
+            /d "$logfont" /f >/dev/null || return 1
+    done
+    for name in Tahoma 'MS Shell Dlg' 'MS Shell Dlg 2' 'Segoe UI'; do
+        wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$name" /t REG_SZ \
+            /d 'Noto Sans' /f >/dev/null || return 1
+    done
+    wineserver --wait
 }
 
 # The Unix path of a folder that Windows names by a variable, such as LOCALAPPDATA.
@@ -148,6 +170,13 @@ test_installer() {
     xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash -c \
         '"$@" && wineserver --wait' - "$src/tests/e2e-x11.sh" - "$dir/e2e-shots" wine "$installed/vorrintal.exe" ||
         { echo "release: the installed program failed in use" >&2; return 1; }
+    echo "using it again with the fonts of Windows 10 and 11; screenshots in $dir/e2e-shots-windows-fonts"
+    use_windows_metrics ||
+        { echo "release: could not set Wine's interface fonts" >&2; return 1; }
+    xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash -c \
+        '"$@" && wineserver --wait' - "$src/tests/e2e-x11.sh" - "$dir/e2e-shots-windows-fonts" \
+        wine "$installed/vorrintal.exe" ||
+        { echo "release: the installed program failed in use with Windows' fonts" >&2; return 1; }
 
     wine "$installed/uninstall.exe" /S && wineserver --wait ||
         { echo "release: the silent uninstall failed" >&2; return 1; }

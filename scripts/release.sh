@@ -50,8 +50,9 @@ export SOURCE_DATE_EPOCH
 
 # --- What the builds need. Packages for another architecture come from dpkg's multiarch
 # support, which has to be told about that architecture once.
+# The suites measure text in fonts they load from Debian's font packages.
 scripts/install-packages.sh cmake g++ make qt6-base-dev qt6-base-dev-tools dpkg-dev file lintian \
-    devscripts "${windows_packages[@]}"
+    devscripts fonts-dejavu-core fonts-noto-core fonts-cantarell "${windows_packages[@]}"
 host=$(dpkg --print-architecture)
 for arch in "${architectures[@]}"; do
     [ "$arch" = "$host" ] && continue

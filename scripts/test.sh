@@ -9,7 +9,8 @@ cd "$(dirname "$0")/.."
 
 scripts/install-packages.sh cmake g++ make qt6-base-dev qt6-base-dev-tools clang-format \
     desktop-file-utils appstream libxml2-utils dpkg-dev file lintian man-db \
-    xvfb xauth xdotool x11-utils imagemagick valgrind weston qt6-wayland
+    xvfb xauth xdotool x11-utils imagemagick valgrind weston qt6-wayland \
+    fonts-dejavu-core fonts-noto-core fonts-cantarell
 
 # Builds in the folder given first, with the CMake options that follow, and runs the suite.
 suite() {
