@@ -142,14 +142,23 @@ struct Score {
     QString points;
 };
 
-// What a tool tip shows on the widget, or nothing.
-QString toolTipOn(QWidget *widget)
+// What a tool tip on the widget shows, as a screen reader reads it, or nothing; and whether
+// it shows it on one line.
+QString toolTipOn(QWidget *widget, bool *oneLine = nullptr)
 {
     QToolTip::hideText();
     const QPoint at = widget->rect().center();
     QHelpEvent help(QEvent::ToolTip, at, widget->mapToGlobal(at));
     QApplication::sendEvent(widget, &help);
-    return QToolTip::isVisible() ? QToolTip::text() : QString();
+    for (QWidget *shown : QApplication::topLevelWidgets()) {
+        auto *tip = qobject_cast<QLabel *>(shown);
+        if (!tip || !tip->inherits("QTipLabel") || !tip->isVisible())
+            continue;
+        if (oneLine)
+            *oneLine = tip->height() < 2 * tip->fontMetrics().height();
+        return QAccessible::queryAccessibleInterface(tip)->text(QAccessible::Name);
+    }
+    return QString();
 }
 
 // Every text of the form that does not fit the widget that shows it, as a person would
@@ -259,8 +268,9 @@ void MainWindowTest::initTestCase()
 
 void MainWindowTest::cleanup()
 {
-    // The font the desktop gives, whatever a test set.
+    // The font and direction the desktop gives, whatever a test set.
     QApplication::setFont(desktopFont);
+    QApplication::setLayoutDirection(Qt::LeftToRight);
 }
 
 void MainWindowTest::titleDialogComesFirst_data()
@@ -979,18 +989,32 @@ void MainWindowTest::textFitsAtEveryFontSize()
 void MainWindowTest::longNameIsShortenedVisibly_data()
 {
     QTest::addColumn<bool>("inDialog");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<Qt::LayoutDirection>("windowDirection");
     QTest::addColumn<int>("shownAtLeast"); // letters of the name before the "…"
-    QTest::newRow("row") << false << 10;
-    QTest::newRow("points dialog") << true << 5;
+
+    const QString latin = "Maximilian Alexander von Hohenzollern-Sigmaringen the Third";
+    const QString arabic = "عبد الرحمن بن محمد بن عبد الله بن إبراهيم بن سليمان بن عبد العزيز";
+    const QString markup = "<b>Maximilian Alexander von Hohenzollern-Sigmaringen</b>";
+    QTest::newRow("row") << false << latin << Qt::LeftToRight << 10;
+    QTest::newRow("points dialog") << true << latin << Qt::LeftToRight << 5;
+    QTest::newRow("row, markup") << false << markup << Qt::LeftToRight << 10;
+    QTest::newRow("row, Arabic") << false << arabic << Qt::LeftToRight << 10;
+    QTest::newRow("row, right-to-left window") << false << latin << Qt::RightToLeft << 10;
+    QTest::newRow("points dialog, Arabic in a right-to-left window")
+        << true << arabic << Qt::RightToLeft << 5;
 }
 
 // The row, and the points dialog it opens, each draw a long name as a label showing it cut
-// with "…" would, and give it whole in the tool tip and to screen readers.
+// with "…" would, in the name's own direction, and give it whole, as typed, in the tool tip
+// and to screen readers.
 void MainWindowTest::longNameIsShortenedVisibly()
 {
     QFETCH(bool, inDialog);
+    QFETCH(QString, name);
+    QFETCH(Qt::LayoutDirection, windowDirection);
     QFETCH(int, shownAtLeast);
-    const QString name = "Maximilian Alexander von Hohenzollern-Sigmaringen the Third";
+    QApplication::setLayoutDirection(windowDirection);
     auto window = openShownWindow();
     QVERIFY(window);
     QVERIFY(addPlayer(*window, "Ada"));
@@ -1002,14 +1026,20 @@ void MainWindowTest::longNameIsShortenedVisibly()
     const auto check = [&](QLabel *nameLabel) {
         shortened = nameLabel->fontMetrics().elidedText(name, Qt::ElideRight,
                                                         nameLabel->contentsRect().width());
+        // As a label of the shortened name draws it laid out in the name's own direction,
+        // where the window's direction places the label's text.
         QLabel plain(shortened);
+        plain.setTextFormat(Qt::PlainText);
         plain.setFont(nameLabel->font());
+        plain.setLayoutDirection(name.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
+        plain.setAlignment(QStyle::visualAlignment(windowDirection, nameLabel->alignment()));
         plain.resize(nameLabel->size());
+        bool oneLine = false;
         if (nameLabel->grab().toImage().convertToFormat(QImage::Format_RGB32) !=
             plain.grab().toImage().convertToFormat(QImage::Format_RGB32))
             problem = "not drawn as \"" + shortened + "\"";
-        else if (const QString tip = toolTipOn(nameLabel); tip != name)
-            problem = "the tool tip reads \"" + tip + "\"";
+        else if (const QString tip = toolTipOn(nameLabel, &oneLine); tip != name || !oneLine)
+            problem = "the tool tip reads \"" + tip + (oneLine ? "\"" : "\" on more lines");
         else if (const QString read =
                      QAccessible::queryAccessibleInterface(nameLabel)->text(QAccessible::Name);
                  read != name)

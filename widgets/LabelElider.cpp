@@ -43,7 +43,10 @@ bool LabelElider::eventFilter(QObject *watched, QEvent *event)
         const QRect room = label->contentsRect();
         const QString shown =
             label->fontMetrics().elidedText(label->text(), Qt::ElideRight, room.width());
+        // The "…" ends the text where it is read to, on the left of a right-to-left name,
+        // whatever the window's direction: the text is laid out in its own.
         QPainter painter(label);
+        painter.setLayoutDirection(shown.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
         label->style()->drawItemText(
             &painter, room, QStyle::visualAlignment(label->layoutDirection(), label->alignment()),
             label->palette(), label->isEnabled(), shown, label->foregroundRole());
@@ -52,7 +55,12 @@ bool LabelElider::eventFilter(QObject *watched, QEvent *event)
     case QEvent::ToolTip:
         if (!isElided() || !label->toolTip().isEmpty())
             return false;
-        QToolTip::showText(static_cast<QHelpEvent *>(event)->globalPos(), label->text(), label);
+        // A tool tip reads anything that looks like markup as markup, and wraps it: the
+        // text goes in escaped, on one line, so that it shows exactly as typed.
+        QToolTip::showText(
+            static_cast<QHelpEvent *>(event)->globalPos(),
+            QStringLiteral("<p style='white-space:pre'>%1</p>").arg(label->text().toHtmlEscaped()),
+            label);
         return true;
     default:
         return false;
