@@ -31,6 +31,7 @@
 #include <QToolTip>
 
 #include <climits>
+#include <cmath>
 
 Q_IMPORT_PLUGIN(ScreenReaderBridge)
 
@@ -137,6 +138,19 @@ void pressTab(bool forward)
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
 }
 
+// WCAG's contrast ratio between two colours.
+qreal contrast(const QColor &a, const QColor &b)
+{
+    const auto luminance = [](const QColor &c) {
+        const auto linear = [](qreal v) {
+            return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const qreal la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
 struct Score {
     QString name;
     QString points;
@@ -241,6 +255,8 @@ private slots:
     void markupIsShownLiterally();
     void playerArea_data();
     void playerArea();
+    void scrollBarCanBeSeenAndGrabbed_data();
+    void scrollBarCanBeSeenAndGrabbed();
     void amountIsAddedOrRefused_data();
     void amountIsAddedOrRefused();
     void tabChain_data();
@@ -258,12 +274,14 @@ private slots:
 
 private:
     QFont desktopFont;
+    QPalette desktopPalette;
 };
 
 void MainWindowTest::initTestCase()
 {
     QVERIFY(testFonts::use(testFonts::drawnFor.name, testFonts::drawnFor.desktopSize));
     desktopFont = QApplication::font();
+    desktopPalette = QApplication::palette();
 }
 
 void MainWindowTest::cleanup()
@@ -271,6 +289,7 @@ void MainWindowTest::cleanup()
     // The font and direction the desktop gives, whatever a test set.
     QApplication::setFont(desktopFont);
     QApplication::setLayoutDirection(Qt::LeftToRight);
+    QApplication::setPalette(desktopPalette);
 }
 
 void MainWindowTest::titleDialogComesFirst_data()
@@ -658,6 +677,44 @@ void MainWindowTest::playerArea()
     QVERIFY(run([&] { QTest::mouseClick(button, Qt::LeftButton); }, answer::accept("6")));
     QCOMPARE(label(*last, "points"), QString("6"));
     QCOMPARE(announced(*window), QString("And the winner is...\nPlayer %1!!!").arg(players));
+}
+
+void MainWindowTest::scrollBarCanBeSeenAndGrabbed_data()
+{
+    QTest::addColumn<QPalette>("palette");
+    QTest::newRow("light") << QPalette(QColor(239, 239, 239));
+    QTest::newRow("dark") << QPalette(QColor(53, 53, 53));
+}
+
+// The player area's slim scroll bar: its handle stands out by 3:1 from its groove and from
+// the rows beside it, and dragging it scrolls the list.
+void MainWindowTest::scrollBarCanBeSeenAndGrabbed()
+{
+    QFETCH(QPalette, palette);
+    QApplication::setPalette(palette);
+    auto window = openShownWindow();
+    QVERIFY(window);
+    QVERIFY(addNumberedPlayers(*window, 25));
+    QCoreApplication::processEvents(); // lay the rows out
+    QScrollBar *bar = child<QScrollArea>(*window, "playerArea")->verticalScrollBar();
+    bar->setValue(bar->minimum());
+
+    const QImage shot = window->grab().toImage();
+    const auto colourAt = [&](QWidget *widget, QPoint at) {
+        return shot.pixelColor(widget->mapTo(window.get(), at));
+    };
+    const QColor handle = colourAt(bar, QPoint(bar->width() / 2, 8));
+    const QColor groove = colourAt(bar, QPoint(bar->width() / 2, bar->height() - 3));
+    PlayerWidget *row = rows(*window).first();
+    const QColor beside = colourAt(row, QPoint(row->width() / 2, 1));
+    QVERIFY2(contrast(handle, groove) >= 3, qPrintable(handle.name() + " on " + groove.name()));
+    QVERIFY2(contrast(handle, beside) >= 3, qPrintable(handle.name() + " by " + beside.name()));
+
+    const QPoint grip(bar->width() / 2, 8);
+    QTest::mousePress(bar, Qt::LeftButton, {}, grip);
+    QTest::mouseMove(bar, grip + QPoint(0, bar->height() / 2));
+    QTest::mouseRelease(bar, Qt::LeftButton, {}, grip + QPoint(0, bar->height() / 2));
+    QVERIFY(bar->value() > bar->minimum());
 }
 
 void MainWindowTest::amountIsAddedOrRefused_data()
