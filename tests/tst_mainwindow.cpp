@@ -193,8 +193,10 @@ QStringList cutTexts(QWidget &form)
     for (QWidget *widget : form.findChildren<QWidget *>()) {
         if (!widget->isVisibleTo(&form))
             continue;
-        // Each widget is checked, so each against its own parent covers every ancestor.
-        if (!widget->parentWidget()->rect().contains(widget->geometry()))
+        // Each widget is checked, so each against its own parent covers every ancestor. The
+        // player list scrolls within its view, where outOfView() checks a row.
+        if (!widget->parentWidget()->rect().contains(widget->geometry()) &&
+            !qobject_cast<QScrollArea *>(widget->parentWidget()->parentWidget()))
             cut << widget->objectName() + " is outside " + widget->parentWidget()->objectName();
         const QFontMetrics metrics = widget->fontMetrics();
         if (auto *label = qobject_cast<QLabel *>(widget)) {
@@ -257,6 +259,10 @@ private slots:
     void playerArea();
     void scrollBarCanBeSeenAndGrabbed_data();
     void scrollBarCanBeSeenAndGrabbed();
+    void windowKeepsItsWidgetsWhole_data();
+    void windowKeepsItsWidgetsWhole();
+    void resizeKeepsTheListWhereItIs_data();
+    void resizeKeepsTheListWhereItIs();
     void amountIsAddedOrRefused_data();
     void amountIsAddedOrRefused();
     void tabChain_data();
@@ -701,7 +707,7 @@ void MainWindowTest::scrollBarCanBeSeenAndGrabbed()
 
     const QImage shot = window->grab().toImage();
     const auto colourAt = [&](QWidget *widget, QPoint at) {
-        return shot.pixelColor(widget->mapTo(window.get(), at));
+        return shot.pixelColor(widget->mapTo(window.get(), at) * shot.devicePixelRatio());
     };
     const QColor handle = colourAt(bar, QPoint(bar->width() / 2, 8));
     const QColor groove = colourAt(bar, QPoint(bar->width() / 2, bar->height() - 3));
@@ -715,6 +721,75 @@ void MainWindowTest::scrollBarCanBeSeenAndGrabbed()
     QTest::mouseMove(bar, grip + QPoint(0, bar->height() / 2));
     QTest::mouseRelease(bar, Qt::LeftButton, {}, grip + QPoint(0, bar->height() / 2));
     QVERIFY(bar->value() > bar->minimum());
+}
+
+void MainWindowTest::windowKeepsItsWidgetsWhole_data()
+{
+    QTest::addColumn<qreal>("pointSize");
+    QTest::addColumn<bool>("smallest");
+    QTest::newRow("as it opens at 24 pt") << 24.0 << false;
+    QTest::newRow("made as small as it goes") << testFonts::drawnFor.desktopSize << true;
+    QTest::newRow("made as small as it goes at 24 pt") << 24.0 << true;
+}
+
+// The window's frame lies within its screen, here the offscreen platform's 800 x 800, even
+// where its font asks for more; and no size leaves the buttons, the title line or a row cut.
+void MainWindowTest::windowKeepsItsWidgetsWhole()
+{
+    QFETCH(qreal, pointSize);
+    QFETCH(bool, smallest);
+    QVERIFY(testFonts::use(testFonts::drawnFor.name, pointSize));
+    auto window = openShownWindow();
+    QVERIFY(window);
+    QVERIFY(addPlayer(*window, "Ada"));
+    QVERIFY(addPlayer(*window, "Grace"));
+    QVERIFY(addPoints(rows(*window).first(), QString::number(INT_MIN)));
+    if (smallest)
+        window->resize(1, 1);
+    QCoreApplication::processEvents(); // lay the window out
+
+    const QRect screen = window->screen()->availableGeometry();
+    QVERIFY2(screen.contains(window->frameGeometry()),
+             qPrintable(QString("frame at %1,%2, %3 x %4")
+                            .arg(window->frameGeometry().x())
+                            .arg(window->frameGeometry().y())
+                            .arg(window->frameGeometry().width())
+                            .arg(window->frameGeometry().height())));
+    if (smallest)
+        QCOMPARE(window->size(), window->minimumSize());
+    QCOMPARE(cutTexts(*window).join("; "), QString());
+    QCOMPARE(outOfView(*window, rows(*window).first()), QString());
+}
+
+void MainWindowTest::resizeKeepsTheListWhereItIs_data()
+{
+    QTest::addColumn<qreal>("pointSize");
+    QTest::addColumn<bool>("atTop");
+    QTest::newRow("at the top") << testFonts::drawnFor.desktopSize << true;
+    QTest::newRow("in the middle") << testFonts::drawnFor.desktopSize << false;
+    QTest::newRow("at the top, at 14 pt") << 14.0 << true;
+}
+
+// Only adding a player scrolls the list, to the newest row; resizing the window leaves it.
+void MainWindowTest::resizeKeepsTheListWhereItIs()
+{
+    QFETCH(qreal, pointSize);
+    QFETCH(bool, atTop);
+    QVERIFY(testFonts::use(testFonts::drawnFor.name, pointSize));
+    auto window = openShownWindow();
+    QVERIFY(window);
+    QVERIFY(addNumberedPlayers(*window, 25));
+    QCoreApplication::processEvents(); // lay the rows out
+    QScrollBar *bar = child<QScrollArea>(*window, "playerArea")->verticalScrollBar();
+    QCOMPARE(bar->value(), bar->maximum());
+
+    const int at = atTop ? bar->minimum() : bar->maximum() / 2;
+    bar->setValue(at);
+    for (int step = 0; step < 3; ++step) {
+        window->resize(window->size() - QSize(0, 10));
+        QCoreApplication::processEvents();
+        QCOMPARE(bar->value(), at);
+    }
 }
 
 void MainWindowTest::amountIsAddedOrRefused_data()
