@@ -51,9 +51,11 @@ MainWindow::MainWindow(QWidget *parent)
     formScale->setExtraNeed([this] { return measureRow(); });
     connect(formScale, &FormScale::fitted, this, &MainWindow::fitToFont);
     form->centralwidget->installEventFilter(this);
-    // Placed before it is fitted, so that it is fitted to the screen it opens on.
-    placeInMiddleOfScreen();
+    // Fitted to the screen it opens on, then placed in its middle.
+    if (QScreen *screen = QGuiApplication::screenAt(QCursor::pos()))
+        setScreen(screen);
     formScale->fit();
+    placeInMiddleOfScreen();
 
     connect(form->addplayerButton, SIGNAL(clicked()), this, SLOT(addPlayer()));
     connect(form->actionAdd_Player, SIGNAL(triggered()), this, SLOT(addPlayer()));
@@ -158,12 +160,8 @@ void MainWindow::placeInMiddleOfScreen()
 {
     if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
         return;
-    QScreen *screen = QGuiApplication::screenAt(QCursor::pos());
-    if (!screen)
-        screen = this->screen();
-    setScreen(screen);
     QRect frame = frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
+    frame.moveCenter(screen()->availableGeometry().center());
     move(frame.topLeft());
 }
 

@@ -29,16 +29,16 @@ use_windows_metrics() {
     # A LOGFONTW: the height, width, escapement, orientation and weight (400) as 32-bit
     # little-endian integers; italic, underline, strike-out, character set (1, the default),
     # and four precision and pitch bytes; the face in 32 UTF-16LE code units.
-    local face logfont name
+    local face logfont setting
     face=$(printf 'Segoe UI' | iconv -t UTF-16LE | od -An -v -tx1 | tr -d ' \n')
     logfont=f4ffffff000000000000000000000000900100000000000100000000$face
     while [ ${#logfont} -lt 184 ]; do logfont+=0; done
-    for name in MessageFont MenuFont StatusFont CaptionFont SmCaptionFont; do
-        wine reg add 'HKCU\Control Panel\Desktop\WindowMetrics' /v "$name" /t REG_BINARY \
+    for setting in MessageFont MenuFont StatusFont CaptionFont SmCaptionFont; do
+        wine reg add 'HKCU\Control Panel\Desktop\WindowMetrics' /v "$setting" /t REG_BINARY \
             /d "$logfont" /f >/dev/null || return 1
     done
-    for name in Tahoma 'MS Shell Dlg' 'MS Shell Dlg 2' 'Segoe UI'; do
-        wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$name" /t REG_SZ \
+    for setting in Tahoma 'MS Shell Dlg' 'MS Shell Dlg 2' 'Segoe UI'; do
+        wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$setting" /t REG_SZ \
             /d 'Noto Sans' /f >/dev/null || return 1
     done
     wineserver --wait
