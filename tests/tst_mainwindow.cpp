@@ -285,6 +285,11 @@ private:
 
 void MainWindowTest::initTestCase()
 {
+    for (const auto &family : testFonts::desktops) {
+        QVERIFY2(testFonts::load(family.name),
+                 qPrintable("cannot load " + family.name +
+                            " (fonts-dejavu-core, fonts-noto-core, fonts-cantarell)"));
+    }
     QVERIFY(testFonts::use(testFonts::drawnFor.name, testFonts::drawnFor.desktopSize));
     desktopFont = QApplication::font();
     desktopPalette = QApplication::palette();
