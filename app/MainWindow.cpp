@@ -86,7 +86,7 @@ void MainWindow::addPlayer()
 
     auto *row = new PlayerWidget(this, name);
     connect(row, SIGNAL(addPoints(QString, int)), this, SLOT(addPoints(QString, int)));
-    row->growAtLeast(formScale->factor());
+    row->setScale(formScale->factor());
     form->playerGrid->addWidget(row);
     game.addPlayer(std::move(key), row);
     fitPlayerArea();
@@ -171,9 +171,8 @@ qreal MainWindow::measureRow()
 {
     PlayerWidget row(nullptr, QString());
     row.setFont(font());
-    row.growAtLeast(1); // fitted to that font now
     rowLeast = row.leastSize();
-    return row.scale();
+    return FormScale::factorFor(rowLeast, drawnRowSize);
 }
 
 // Every row as large as the window's factor; the player area just wide enough for a row
@@ -183,7 +182,7 @@ void MainWindow::fitToFont(qreal factor)
 {
     rowSize = FormScale::scaled(drawnRowSize, factor);
     for (auto *row : form->widget->findChildren<PlayerWidget *>(Qt::FindDirectChildrenOnly))
-        row->growAtLeast(factor);
+        row->setScale(factor);
 
     const QRect area = FormScale::scaled(drawnPlayerArea, factor);
     if (area.width() - rowSize.width() != scrollBarExtent) {

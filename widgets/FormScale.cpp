@@ -66,11 +66,6 @@ void FormScale::setExtraNeed(std::function<qreal()> need)
     extraNeed = std::move(need);
 }
 
-void FormScale::setLeast(qreal factor)
-{
-    least = factor;
-}
-
 QSize FormScale::scaled(QSize drawn, qreal factor)
 {
     return scaled(QRect(QPoint(0, 0), drawn), factor).size();
@@ -114,7 +109,7 @@ void FormScale::fit()
 {
     fitPending = false;
     fitFieldsToText(*form);
-    const qreal factor = std::max(least, needed());
+    const qreal factor = needed();
     if (factor != current) {
         current = factor;
         place(size());

@@ -31,8 +31,6 @@ public:
 
     // Another need the form's own widgets do not show, as a factor (a row's widest total).
     void setExtraNeed(std::function<qreal()> need);
-    // The form grows at least this much (a row as large as the others in its list).
-    void setLeast(qreal factor);
 
     // Places the widgets at the factor within a room smaller than size(): each keeps its
     // drawn margin to the room's right and bottom edges, and gives way where it would cross it.
@@ -69,7 +67,6 @@ private:
     QSize drawnSize;
     std::vector<Part> parts;
     std::function<qreal()> extraNeed;
-    qreal least = 1;
     qreal current = 1;
     bool fitPending = false;
 };

@@ -7,6 +7,7 @@
 
 #include <QLayout>
 
+#include <algorithm>
 #include <limits>
 
 PlayerWidget::PlayerWidget(QWidget *parent, const QString &name)
@@ -27,14 +28,16 @@ PlayerWidget::PlayerWidget(QWidget *parent, const QString &name)
         tr("%1 for %2").arg(form->addpointsButton->text(), name));
     form->points->setAccessibleDescription(tr("Total of %1").arg(name));
 
-    // A long name gives way; the total and the button keep their room. The row grows with
-    // its font until the longest total there is fits beside the button and a "…".
+    // A long name gives way; the total and the button keep their room.
     new LabelElider(form->nameLabel);
-    formScale = new FormScale(this);
-    formScale->setExtraNeed([this, drawn = form->widget->geometry().size()] {
-        return FormScale::factorFor(leastSize(), drawn);
-    });
-    formScale->fit();
+    drawnContent = form->widget->geometry();
+}
+
+PlayerWidget::~PlayerWidget() = default;
+
+void PlayerWidget::resetPoints()
+{
+    form->points->setText(QStringLiteral("0"));
 }
 
 QSize PlayerWidget::leastSize() const
@@ -46,29 +49,25 @@ QSize PlayerWidget::leastSize() const
     return content;
 }
 
-// A row narrower than drawn, in a narrow window, gives way on its name.
+void PlayerWidget::setScale(qreal factor)
+{
+    scale = factor;
+    resize(FormScale::scaled(drawnContent.size(), factor));
+    placeContent();
+}
+
 void PlayerWidget::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    formScale->place(size());
+    placeContent();
 }
 
-PlayerWidget::~PlayerWidget() = default;
-
-void PlayerWidget::resetPoints()
+// The row's widgets at the list's factor, no wider than the row: the name gives way first.
+void PlayerWidget::placeContent()
 {
-    form->points->setText(QStringLiteral("0"));
-}
-
-qreal PlayerWidget::scale() const
-{
-    return formScale->factor();
-}
-
-void PlayerWidget::growAtLeast(qreal factor)
-{
-    formScale->setLeast(factor);
-    formScale->fit();
+    QRect content = FormScale::scaled(drawnContent, scale);
+    content.setRight(std::min(content.right(), width() - 1));
+    form->widget->setGeometry(content);
 }
 
 void PlayerWidget::on_addpointsButton_clicked()

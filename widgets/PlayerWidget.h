@@ -7,7 +7,6 @@
 namespace Ui {
 class PlayerWidget;
 }
-class FormScale;
 
 // One row of the player area: the player's name, their total and an "Add Points" button.
 class PlayerWidget : public QWidget {
@@ -19,13 +18,12 @@ public:
 
     void resetPoints();
 
-    // The factor by which the row grows for its font (see FormScale), and one it grows at
-    // least, so that every row of a list is as large as the largest need.
-    qreal scale() const;
-    void growAtLeast(qreal factor);
-    // The least room the row's texts need: a "…" for the name, the longest total there is
-    // and the button.
+    // The least room the row's texts need in its font: a "…" for the name, the longest
+    // total there is and the button.
     QSize leastSize() const;
+    // Draws the row at a factor of the size it is drawn for (see FormScale). The list
+    // decides it, so that every row is alike; a row narrower than that gives way on its name.
+    void setScale(qreal factor);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -38,6 +36,9 @@ private slots:
     void on_addpointsButton_clicked();
 
 private:
+    void placeContent();
+
     std::unique_ptr<Ui::PlayerWidget> form;
-    FormScale *formScale;
+    QRect drawnContent;
+    qreal scale = 1;
 };
