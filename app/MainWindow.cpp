@@ -200,11 +200,12 @@ void MainWindow::fitToFont(qreal factor)
     const int margins = formScale->size().width() - area.width();
     const int widest = std::max(form->widget1->layout()->totalMinimumSize().width(),
                                 rowLeast.width() + scrollBarExtent);
-    leastSize = QSize(widest + margins, area.top() + rowSize.height() + barsHeight());
+    const int bars = barsHeight();
+    leastSize = QSize(widest + margins, area.top() + rowSize.height() + bars);
+    // The new least size first, so that it does not hold the window at the old one.
     setMinimumSize(leastSize);
     if (!(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
-        resize(FormScale::scaled(drawnSize, factor)
-                   .expandedTo(formScale->size() + QSize(0, barsHeight())));
+        resize(FormScale::scaled(drawnSize, factor).expandedTo(formScale->size() + QSize(0, bars)));
     fitToScreen();
 }
 

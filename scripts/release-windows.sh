@@ -133,6 +133,18 @@ write_installer_lists() {
     } >"$unfiles"
 }
 
+# Uses the program installed in the folder given first on a virtual X server, from the title
+# dialog to "Quit", as tests/e2e-x11.sh does on Linux, with a screenshot of every step in the
+# folder given last.
+use_installed() {
+    local installed=$1 fonts=$2 shots=$3
+    echo "using the installed program under Wine with $fonts; screenshots in $shots"
+    # Wine's own processes end before the X server does.
+    xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash -c '"$@" && wineserver --wait' - \
+        "$src/tests/e2e-x11.sh" - "$shots" wine "$installed/vorrintal.exe" ||
+        { echo "release: the installed program failed in use with $fonts" >&2; return 1; }
+}
+
 # Installs silently into a new prefix, checks what was installed, uses the installed
 # program on a virtual X server, uninstalls silently and checks that nothing is left.
 test_installer() {
@@ -165,18 +177,11 @@ test_installer() {
     done
 
     # Started as Windows starts it, with nothing on its PATH: it runs from what was installed.
-    echo "using the installed program under Wine; screenshots in $dir/e2e-shots"
-    # Wine's own processes end before the X server does.
-    xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash -c \
-        '"$@" && wineserver --wait' - "$src/tests/e2e-x11.sh" - "$dir/e2e-shots" wine "$installed/vorrintal.exe" ||
-        { echo "release: the installed program failed in use" >&2; return 1; }
-    echo "using it again with the fonts of Windows 10 and 11; screenshots in $dir/e2e-shots-windows-fonts"
+    use_installed "$installed" "Wine's fonts" "$dir/e2e-shots" || return 1
     use_windows_metrics ||
         { echo "release: could not set Wine's interface fonts" >&2; return 1; }
-    xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash -c \
-        '"$@" && wineserver --wait' - "$src/tests/e2e-x11.sh" - "$dir/e2e-shots-windows-fonts" \
-        wine "$installed/vorrintal.exe" ||
-        { echo "release: the installed program failed in use with Windows' fonts" >&2; return 1; }
+    use_installed "$installed" "Windows 10 and 11's fonts" "$dir/e2e-shots-windows-fonts" ||
+        return 1
 
     wine "$installed/uninstall.exe" /S && wineserver --wait ||
         { echo "release: the silent uninstall failed" >&2; return 1; }
