@@ -127,9 +127,9 @@ write_installer_lists() {
     done < <(cd "$stage" && { echo; find . -mindepth 1 -type d -printf '%P\n'; } | sort) >"$files"
     {
         (cd "$stage" && find . -type f -printf '%P\n' | sort) |
-            while IFS= read -r path; do echo "Delete \"\$INSTDIR\\${path//\//\\}\""; done
+            while IFS= read -r path; do echo "!insertmacro REMOVE_FILE \"\$INSTDIR\\${path//\//\\}\""; done
         (cd "$stage" && find . -mindepth 1 -type d -printf '%P\n' | sort -r) |
-            while IFS= read -r path; do echo "RMDir \"\$INSTDIR\\${path//\//\\}\""; done
+            while IFS= read -r path; do echo "!insertmacro REMOVE_FOLDER \"\$INSTDIR\\${path//\//\\}\""; done
     } >"$unfiles"
 }
 
@@ -145,17 +145,10 @@ use_installed() {
         { echo "release: the installed program failed in use with $fonts" >&2; return 1; }
 }
 
-# Installs silently into a new prefix, checks what was installed, uses the installed
-# program on a virtual X server, uninstalls silently and checks that nothing is left.
-test_installer() {
-    local setup=$1 stage=$2 dir=$3
-    new_wine_prefix "$dir/wine-installer"
-    local before=$dir/files-before files_now=$dir/files-after
-    (cd "$WINEPREFIX/drive_c" && find . | sort) >"$before"
-
-    wine "$setup" /S && wineserver --wait ||
-        { echo "release: the silent install failed" >&2; return 1; }
-    local installed programs
+# What the installer installs: the staged files, the uninstaller, the Start-menu shortcut
+# and one entry among the installed apps, for the version given.
+check_installed() {
+    local stage=$1 version=$2 installed programs
     installed=$(windows_folder LOCALAPPDATA)/Programs/Vorrintal
     programs=$(windows_folder APPDATA)/Microsoft/Windows/Start\ Menu/Programs
     [ -f "$installed/uninstall.exe" ] ||
@@ -165,16 +158,75 @@ test_installer() {
         { echo "release: $installed is not what the installer holds" >&2; return 1; }
     tr -d '\0' <"$programs/Vorrintal.lnk" | grep -aq 'Programs\\Vorrintal\\vorrintal.exe' ||
         { echo "release: no Start-menu shortcut to the program in $programs" >&2; return 1; }
-    local entry
+    local entry entries
     entry=$(wine reg query "$uninstall_key" | tr -d '\r') ||
         { echo "release: the program is not among the installed apps" >&2; return 1; }
-    echo "$entry"
     for value in "DisplayName +REG_SZ +Vorrintal$" "DisplayVersion +REG_SZ +$version$" \
         "Publisher +REG_SZ +[^ ]" "DisplayIcon +REG_SZ +.*vorrintal\.exe,0$" \
         "UninstallString +REG_SZ +\".*uninstall\.exe\"$" "EstimatedSize +REG_DWORD +0x[0-9a-f]+$"; do
         grep -Eq "^ +$value" <<<"$entry" ||
-            { echo "release: the installed app's entry lacks $value" >&2; return 1; }
+            { echo "$entry" >&2; echo "release: the installed app's entry lacks $value" >&2; return 1; }
     done
+    # Wine has written its registry out once the server has ended.
+    wineserver --wait
+    entries=$(grep -c '^"DisplayName"="Vorrintal"$' "$WINEPREFIX/user.reg" || true)
+    [ "$entries" -eq 1 ] ||
+        { echo "release: $entries entries for Vorrintal among the installed apps" >&2; return 1; }
+    echo "installed: $version, $(find "$installed" -type f | wc -l) files"
+}
+
+# The files in the install folder with their SHA-256, and the installed app's entry.
+installed_state() {
+    (cd "$1" && find . -type f -exec sha256sum {} + | sort)
+    wine reg query "$uninstall_key" | tr -d '\r'
+}
+
+# Runs the installer given while the installed program runs, on a virtual X server: it must
+# fail and change nothing.
+check_refused_while_running() {
+    local setup=$1 installed=$2 before status=0
+    before=$(installed_state "$installed")
+    # The program is closed however the installer ends; no step waits without a bound.
+    xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash -c '
+        wine "$1" & program=$!
+        trap "kill $program; wineserver --wait" EXIT
+        timeout 60 xdotool search --sync --onlyvisible --pid "$program" >/dev/null || exit 99
+        timeout 120 wine "$2" /S' - "$installed/vorrintal.exe" "$setup" || status=$?
+    case $status in
+    0) echo "release: the installer installed while the program ran" >&2; return 1 ;;
+    99) echo "release: the installed program showed no window" >&2; return 1 ;;
+    124) echo "release: the installer did not end while the program ran" >&2; return 1 ;;
+    esac
+    [ "$(installed_state "$installed")" = "$before" ] ||
+        { echo "release: the installer changed $installed while the program ran" >&2; return 1; }
+    echo "while the program ran, the installer failed with status $status and changed nothing"
+}
+
+# In a new prefix: installs a test build of an earlier version, one file larger; checks that
+# the installer refuses while that version runs; upgrades it, and repairs the upgrade; uses
+# the installed program on a virtual X server; uninstalls, and checks that nothing is left.
+test_installer() {
+    local setup=$1 stage=$2 dir=$3 test_setup=$4 test_stage=$5 test_version=$6
+    new_wine_prefix "$dir/wine-installer"
+    local before=$dir/files-before files_now=$dir/files-after
+    (cd "$WINEPREFIX/drive_c" && find . | sort) >"$before"
+    local installed
+    installed=$(windows_folder LOCALAPPDATA)/Programs/Vorrintal
+
+    wine "$test_setup" /S && wineserver --wait ||
+        { echo "release: the silent install of $test_version failed" >&2; return 1; }
+    check_installed "$test_stage" "$test_version"
+    check_refused_while_running "$setup" "$installed"
+    wine "$setup" /S && wineserver --wait ||
+        { echo "release: the silent upgrade from $test_version failed" >&2; return 1; }
+    check_installed "$stage" "$version"
+    rm "$installed/Qt6Gui.dll"
+    wine "$setup" /S && wineserver --wait ||
+        { echo "release: installing $version over itself failed" >&2; return 1; }
+    check_installed "$stage" "$version"
+    if $authenticode; then
+        "$src/scripts/authenticode.sh" --verify "$installed/uninstall.exe" "$installed/vorrintal.exe"
+    fi
 
     # Started as Windows starts it, with nothing on its PATH: it runs from what was installed.
     use_installed "$installed" "Wine's fonts" "$dir/e2e-shots" || return 1
@@ -187,12 +239,28 @@ test_installer() {
         { echo "release: the silent uninstall failed" >&2; return 1; }
     ! wine reg query "$uninstall_key" >/dev/null 2>&1 ||
         { echo "release: the uninstaller left $uninstall_key" >&2; return 1; }
-    # Windows removes the folder the uninstaller ran in at the next restart, as Wine does here.
-    wineboot --restart && wineserver --wait
+    # Everything goes at once, without a restart, but for the copy of itself that the
+    # uninstaller ran as. That copy is NSIS's, in %TEMP%, which Windows clears: deleting it
+    # at the next restart would need administrator rights.
     (cd "$WINEPREFIX/drive_c" && find . | sort) >"$files_now"
-    diff "$before" "$files_now" >&2 ||
+    diff "$before" <(grep -v '/Temp/~nsu[^/]*\.tmp' "$files_now") >&2 ||
         { echo "release: the uninstaller left files behind (> above)" >&2; return 1; }
-    echo "installed, used and uninstalled without a trace"
+    echo "installed, upgraded, repaired, used and uninstalled: nothing is left outside %TEMP%"
+}
+
+# Writes the installer for the staged folder given first, as the file given second, with
+# any further makensis arguments.
+make_installer() {
+    local stage=$1 setup=$2 dir=$work/windows lists size_kb
+    shift 2
+    lists=$dir/$(basename "$setup" .exe)
+    write_installer_lists "$stage" "$lists-files.nsh" "$lists-unfiles.nsh"
+    size_kb=$(find "$stage" -type f -printf '%s\n' | awk '{ s += $1 } END { print int((s + 1023) / 1024) }')
+    makensis -V2 -DSTAGE="$stage" -DFILES="$lists-files.nsh" -DUNFILES="$lists-unfiles.nsh" \
+        -DSIZE_KB="$size_kb" -DOUTFILE="$setup" "$@" "$dir/vorrintal.nsi" >"$lists-makensis.log" 2>&1 ||
+        { cat "$lists-makensis.log" >&2; echo "release: makensis failed for $setup" >&2; return 1; }
+    grep '^signed' "$lists-makensis.log" || true
+    check_pe_hardened "$setup" "$(basename "$setup")"
 }
 
 release_windows() {
@@ -221,18 +289,26 @@ release_windows() {
     find "$stage" -exec touch --no-dereference --date="@$SOURCE_DATE_EPOCH" {} +
     check_windows_files "$stage"
     check_windows_program "$stage/vorrintal.exe" "$dir"
+    local sign=()
+    if $authenticode; then
+        "$src/scripts/authenticode.sh" "$stage/vorrintal.exe"
+        touch --date="@$SOURCE_DATE_EPOCH" "$stage/vorrintal.exe"
+        sign=(-DSIGN="$src/scripts/authenticode.sh")
+    fi
 
     local zip=$work/out/$base.zip
     (cd "$dir/stage" && find "$base" | sort | zip --quiet -X -9 --names-stdin "$zip")
 
-    local setup=$work/out/$base-setup.exe size_kb
-    write_installer_lists "$stage" "$dir/files.nsh" "$dir/unfiles.nsh"
-    size_kb=$(find "$stage" -type f -printf '%s\n' | awk '{ s += $1 } END { print int((s + 1023) / 1024) }')
-    makensis -V2 -DSTAGE="$stage" -DFILES="$dir/files.nsh" -DUNFILES="$dir/unfiles.nsh" \
-        -DSIZE_KB="$size_kb" -DOUTFILE="$setup" "$dir/vorrintal.nsi" >"$dir/makensis.log" 2>&1 ||
-        { cat "$dir/makensis.log" >&2; echo "release: makensis failed" >&2; return 1; }
-    check_pe_hardened "$setup" "$(basename "$setup")"
-    test_installer "$setup" "$stage" "$dir"
+    local setup=$work/out/$base-setup.exe
+    make_installer "$stage" "$setup" "${sign[@]}"
+    if $authenticode; then "$src/scripts/authenticode.sh" "$setup"; fi
+    # A build of an earlier version for the upgrade test: one file more, never signed.
+    local test_version=$version-test.1 test_stage=$dir/test-stage/$base
+    mkdir -p "$test_stage/legacy"
+    cp -a "$stage/." "$test_stage"
+    echo "A file that only $test_version has." >"$test_stage/legacy/notes.txt"
+    make_installer "$test_stage" "$dir/test-setup.exe" -DVERSION="$test_version"
+    test_installer "$setup" "$stage" "$dir" "$dir/test-setup.exe" "$test_stage" "$test_version"
     wineserver --kill || true
     ls -l "$zip" "$setup" | awk '{ printf "%s: %d bytes\n", $NF, $5 }'
 }

@@ -7,6 +7,13 @@
 # time: every date is the one of the latest entry in data/changelog. Only a release that
 # passed every check replaces dist/; anything else leaves it as it was.
 # Run it in a git checkout with no uncommitted changes, or in an unpacked release tarball.
+#
+# Signing, each part only when its setting is given:
+#   VORRINTAL_SIGNING_KEY=<fingerprint>  the OpenPGP key (in GNUPGHOME, or gpg's default
+#       home) that signs SHA256SUMS as SHA256SUMS.asc, detached and ASCII-armoured
+#   VORRINTAL_AUTHENTICODE_PFX=<file> and VORRINTAL_AUTHENTICODE_PASSWORD_FILE=<file>  the
+#       certificate that signs the Windows program, installer and uninstaller; see
+#       scripts/authenticode.sh for its other settings
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd -P)
@@ -48,11 +55,45 @@ export SOURCE_DATE_EPOCH
     refuse "VORRINTAL_RELEASE_DATE in CMakeLists.txt is $release_date, but data/changelog" \
         "dates $version $(date -d "@$SOURCE_DATE_EPOCH" +%F)"
 
+# --- Who signs, checked before anything is built.
+signing_packages=()
+signing_key=${VORRINTAL_SIGNING_KEY:-}
+if [ -n "$signing_key" ]; then
+    signing_key=$(tr -d ' ' <<<"${signing_key^^}")
+    [[ $signing_key =~ ^([0-9A-F]{40}|[0-9A-F]{64})$ ]] ||
+        refuse "VORRINTAL_SIGNING_KEY is '$VORRINTAL_SIGNING_KEY'; give the key's whole" \
+            "fingerprint, as 'gpg --list-secret-keys --with-colons' shows it on its 'fpr' line"
+    signing_packages+=(gnupg gpgv)
+else
+    echo "release: no VORRINTAL_SIGNING_KEY, so SHA256SUMS is not signed"
+fi
+authenticode=false
+if [ -n "${VORRINTAL_AUTHENTICODE_PFX:-}${VORRINTAL_AUTHENTICODE_PASSWORD_FILE:-}" ]; then
+    for setting in VORRINTAL_AUTHENTICODE_PFX VORRINTAL_AUTHENTICODE_PASSWORD_FILE; do
+        [ -r "${!setting:-}" ] || refuse "$setting must name a file that can be read"
+    done
+    authenticode=true
+    signing_packages+=(osslsigncode openssl ca-certificates)
+else
+    echo "release: no VORRINTAL_AUTHENTICODE_PFX, so the Windows programs are not signed"
+fi
+
 # --- What the builds need. Packages for another architecture come from dpkg's multiarch
 # support, which has to be told about that architecture once.
 # The suites measure text in fonts they load from Debian's font packages.
 scripts/install-packages.sh cmake g++ make qt6-base-dev qt6-base-dev-tools dpkg-dev file lintian \
-    devscripts fonts-dejavu-core fonts-noto-core fonts-cantarell "${windows_packages[@]}"
+    devscripts fonts-dejavu-core fonts-noto-core fonts-cantarell "${windows_packages[@]}" \
+    "${signing_packages[@]}"
+if [ -n "$signing_key" ]; then
+    gpg --list-secret-keys --with-colons -- "$signing_key" 2>/dev/null | grep -q '^sec:' ||
+        refuse "the key $signing_key has no secret part in ${GNUPGHOME:-gpg's default home}"
+fi
+if $authenticode; then
+    openssl pkcs12 -in "$VORRINTAL_AUTHENTICODE_PFX" -noout \
+        -passin "file:$VORRINTAL_AUTHENTICODE_PASSWORD_FILE" 2>/dev/null ||
+        refuse "$VORRINTAL_AUTHENTICODE_PFX cannot be opened with the password in" \
+            "$VORRINTAL_AUTHENTICODE_PASSWORD_FILE"
+fi
 host=$(dpkg --print-architecture)
 for arch in "${architectures[@]}"; do
     [ "$arch" = "$host" ] && continue
@@ -183,6 +224,19 @@ done
 files+=("$name-$version-windows-x86_64-setup.exe" "$name-$version-windows-x86_64.zip")
 
 (cd "$work/out" && sha256sum "${files[@]}" >SHA256SUMS)
+if [ -n "$signing_key" ]; then
+    gpg --local-user "$signing_key" --armor --detach-sign --output "$work/out/SHA256SUMS.asc" \
+        "$work/out/SHA256SUMS"
+    # Checked as a user checks it: against the public key alone, which must have made it.
+    gpg --export -- "$signing_key" >"$work/signing-key.pgp"
+    report=$(gpgv --keyring "$work/signing-key.pgp" --status-fd 1 \
+        "$work/out/SHA256SUMS.asc" "$work/out/SHA256SUMS" 2>&1) ||
+        { echo "$report" >&2; refuse "SHA256SUMS.asc does not verify"; }
+    # VALIDSIG names the key that signed, then its primary key: either may have been given.
+    grep -Eq "^\[GNUPG:\] VALIDSIG ($signing_key .*|.* $signing_key)\$" <<<"$report" ||
+        { echo "$report" >&2; refuse "SHA256SUMS.asc was not made by $signing_key"; }
+    echo "SHA256SUMS.asc: a good signature by $signing_key"
+fi
 rm -rf dist
 mv "$work/out" dist
 echo "release $version in dist/:"
