@@ -86,7 +86,7 @@ scripts/install-packages.sh cmake g++ make qt6-base-dev qt6-base-dev-tools dpkg-
     "${signing_packages[@]}"
 if [ -n "$signing_key" ]; then
     gpg --list-secret-keys --with-colons -- "$signing_key" 2>/dev/null | grep -q '^sec:' ||
-        refuse "the key $signing_key has no secret part in ${GNUPGHOME:-gpg's default home}"
+        refuse "the key $signing_key has no secret part in ${GNUPGHOME:-$HOME/.gnupg}"
 fi
 if $authenticode; then
     openssl pkcs12 -in "$VORRINTAL_AUTHENTICODE_PFX" -noout \
