@@ -172,7 +172,7 @@ check_installed() {
     entries=$(grep -c '^"DisplayName"="Vorrintal"$' "$WINEPREFIX/user.reg" || true)
     [ "$entries" -eq 1 ] ||
         { echo "release: $entries entries for Vorrintal among the installed apps" >&2; return 1; }
-    echo "installed: $version, $(find "$installed" -type f | wc -l) files"
+    echo "installed: $version:" $(cd "$installed" && find . -type f -printf '%P\n' | sort)
 }
 
 # The files in the install folder with their SHA-256, and the installed app's entry.
