@@ -190,7 +190,17 @@ check_refused_while_running() {
     xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash -c '
         wine "$1" & program=$!
         trap "kill $program; wineserver --wait" EXIT
-        timeout 60 xdotool search --sync --onlyvisible --pid "$program" >/dev/null || exit 99
+        # Polled: a search fails outright when a window goes while it looks.
+        shown=false
+        for _ in $(seq 120); do
+            if xdotool search --onlyvisible --pid "$program" >/dev/null 2>&1; then
+                shown=true
+                break
+            fi
+            kill -0 "$program" 2>/dev/null || break
+            sleep 0.5
+        done
+        $shown || exit 99
         timeout 120 wine "$2" /S' - "$installed/vorrintal.exe" "$setup" || status=$?
     case $status in
     0) echo "release: the installer installed while the program ran" >&2; return 1 ;;
