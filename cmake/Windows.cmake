@@ -54,7 +54,12 @@ install(FILES $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6
 # Qt loads these two at run time, so no import names them: the Windows screen and the
 # native look. qt.conf keeps Qt from looking for plugins outside the program's folder.
 install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platforms)
-install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION styles)
+# Qt 6.8 has the native look in one plugin with the Windows 11 style; Qt 6.4 in its own.
+if(TARGET Qt6::QModernWindowsStylePlugin)
+    install(FILES $<TARGET_FILE:Qt6::QModernWindowsStylePlugin> DESTINATION styles)
+else()
+    install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION styles)
+endif()
 install(FILES data/qt.conf DESTINATION .)
 
 # The licence, with the line ends that every Windows editor shows.

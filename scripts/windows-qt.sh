@@ -6,7 +6,7 @@
 # and installs it into a cache outside the work tree, keyed by the source version, the
 # options and the compilers, so that later runs and other clones reuse it. Only what the
 # program and its tests need is built: Core, Gui, Widgets and Test; the windows and
-# offscreen platforms; the windowsvista style. The same inputs give the same DLLs in any
+# offscreen platforms; the native Windows styles. The same inputs give the same DLLs in any
 # build folder. The cache is $VORRINTAL_CACHE, or ~/.cache/vorrintal (XDG_CACHE_HOME).
 # Progress goes to stderr; the only line on stdout is the folder.
 set -euo pipefail
@@ -40,10 +40,20 @@ options=(
     -no-feature-mimetype-database
     # Debian's source leaves out the tablet library that the windows platform would use.
     -no-feature-tabletevent
-    # Qt 6.4 builds its DirectWrite font database only with Direct2D and DirectWrite 3
-    # both on; with Direct2D off, the windows platform fails to link unless this is off too.
-    -no-direct2d -no-feature-directwrite3
 )
+case $version in
+6.4.*)
+    # Qt 6.4 draws text with GDI unless told otherwise, and builds its DirectWrite font
+    # database only with Direct2D and DirectWrite 3 both on; with Direct2D off, the windows
+    # platform fails to link unless this is off too.
+    options+=(-no-direct2d -no-feature-directwrite3)
+    ;;
+*)
+    # Qt 6.8 draws text through DirectWrite, whose font engine it builds only with Direct2D:
+    # both stay. Left out is only the Direct2D platform plugin, which nothing loads.
+    options+=(-no-feature-direct2d1_1)
+    ;;
+esac
 compilers=$(dpkg-query -W -f='${Package} ${Version}\n' g++-mingw-w64-x86-64-posix \
     gcc-mingw-w64-x86-64-posix-runtime mingw-w64-x86-64-dev binutils-mingw-w64-x86-64)
 recipe="qt6-base $version
