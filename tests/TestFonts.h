@@ -5,12 +5,14 @@
 #include <QFont>
 #include <QFontDatabase>
 #include <QStringList>
+#include <QTest>
 
 #include <algorithm>
 
 // The fonts the tests measure with, loaded from the files of Debian's font packages, which
 // the test command installs. A test that measures text then measures the same font on
-// every machine, whatever fontconfig prefers there.
+// every machine, whatever fontconfig prefers there. A build root with the build
+// dependencies alone may lack them: the cases that measure a family skip there.
 namespace testFonts {
 
 // The interface fonts of the major desktops, at the size each desktop gives them.
@@ -27,18 +29,25 @@ inline const QList<Family> desktops = {
 // they try another.
 inline const Family drawnFor = {"DejaVu Sans", 9};
 
-// Each family's files, as Debian 12 and as Debian 13 package them: Cantarell there comes as
-// one variable font.
-inline QList<QStringList> files(const QString &family)
+// Each family's Debian package, and its files as Debian 12 and as Debian 13 package them:
+// Cantarell there comes as one variable font.
+struct Source {
+    QString package;
+    QList<QStringList> files;
+};
+inline Source source(const QString &family)
 {
     if (family == "DejaVu Sans")
-        return {{"truetype/dejavu/DejaVuSans.ttf", "truetype/dejavu/DejaVuSans-Bold.ttf"}};
+        return {"fonts-dejavu-core",
+                {{"truetype/dejavu/DejaVuSans.ttf", "truetype/dejavu/DejaVuSans-Bold.ttf"}}};
     if (family == "Noto Sans")
-        return {{"truetype/noto/NotoSans-Regular.ttf", "truetype/noto/NotoSans-Bold.ttf"}};
+        return {"fonts-noto-core",
+                {{"truetype/noto/NotoSans-Regular.ttf", "truetype/noto/NotoSans-Bold.ttf"}}};
     if (family == "Cantarell")
         return {
-            {"opentype/cantarell/Cantarell-Regular.otf", "opentype/cantarell/Cantarell-Bold.otf"},
-            {"opentype/cantarell/Cantarell-VF.otf"}};
+            "fonts-cantarell",
+            {{"opentype/cantarell/Cantarell-Regular.otf", "opentype/cantarell/Cantarell-Bold.otf"},
+             {"opentype/cantarell/Cantarell-VF.otf"}}};
     return {};
 }
 
@@ -53,7 +62,7 @@ inline bool load(const QString &family)
 #else
     const QString root = "/usr/share/fonts/";
 #endif
-    for (const QStringList &set : files(family)) {
+    for (const QStringList &set : source(family).files) {
         if (!std::all_of(set.begin(), set.end(),
                          [&](const QString &name) { return QFile::exists(root + name); }))
             continue;
@@ -78,4 +87,20 @@ inline bool use(const QString &family, qreal pointSize)
     return true;
 }
 
+// Why a case that measures the family skips where it cannot be loaded.
+inline QByteArray missing(const QString &family)
+{
+    return QString("%1 cannot be loaded; Debian's %2 brings it")
+        .arg(family, source(family).package)
+        .toUtf8();
+}
+
 } // namespace testFonts
+
+// Makes the family at the size the application's font, or skips the case or data row that
+// measures it, naming the package to install.
+#define USE_FONT_OR_SKIP(family, pointSize)                                                        \
+    do {                                                                                           \
+        if (!testFonts::use(family, pointSize))                                                    \
+            QSKIP(testFonts::missing(family).constData());                                         \
+    } while (false)

@@ -279,20 +279,28 @@ private slots:
     void cleanup();
 
 private:
+    void useDesktopFontAt(qreal pointSize);
+
+    bool drawnFontLoaded = false;
     QFont desktopFont;
     QPalette desktopPalette;
 };
 
+// The desktop's font is the one the forms are drawn for, where it can be loaded; elsewhere
+// the machine's own, and only the cases that measure a family skip.
 void MainWindowTest::initTestCase()
 {
-    for (const auto &family : testFonts::desktops) {
-        QVERIFY2(testFonts::load(family.name),
-                 qPrintable("cannot load " + family.name +
-                            " (fonts-dejavu-core, fonts-noto-core, fonts-cantarell)"));
-    }
-    QVERIFY(testFonts::use(testFonts::drawnFor.name, testFonts::drawnFor.desktopSize));
+    drawnFontLoaded = testFonts::use(testFonts::drawnFor.name, testFonts::drawnFor.desktopSize);
     desktopFont = QApplication::font();
     desktopPalette = QApplication::palette();
+}
+
+// As a desktop sets a larger or smaller size of its font.
+void MainWindowTest::useDesktopFontAt(qreal pointSize)
+{
+    QFont font = desktopFont;
+    font.setPointSizeF(pointSize);
+    QApplication::setFont(font);
 }
 
 void MainWindowTest::cleanup()
@@ -411,15 +419,19 @@ void MainWindowTest::formObjects()
     auto window = openShownWindow();
     QVERIFY(window);
     QCOMPARE(window->objectName(), QString("MainWindow"));
-    QCOMPARE(window->size(), QSize(400, 494));
 
     auto *widget = window->findChild<QWidget *>(object);
     QVERIFY(widget);
     QCOMPARE(widget->metaObject()->className(), className);
     QCOMPARE(widget->parentWidget()->objectName(), parent);
+    QCOMPARE(widget->property("text").toString(), text);
+
+    // The geometry as drawn, in the font it is drawn for.
+    if (!drawnFontLoaded)
+        QSKIP(testFonts::missing(testFonts::drawnFor.name).constData());
+    QCOMPARE(window->size(), QSize(400, 494));
     if (!geometry.isNull())
         QCOMPARE(widget->geometry(), geometry);
-    QCOMPARE(widget->property("text").toString(), text);
 }
 
 void MainWindowTest::gameMenu()
@@ -655,6 +667,9 @@ void MainWindowTest::playerArea()
     QFETCH(int, players);
     QFETCH(bool, scrolls);
 
+    // The area as drawn, and so the rows' share of it, in the font it is drawn for.
+    if (!drawnFontLoaded)
+        QSKIP(testFonts::missing(testFonts::drawnFor.name).constData());
     auto window = openShownWindow();
     QVERIFY(window);
     for (int i = 1; i <= players; ++i)
@@ -747,13 +762,13 @@ void MainWindowTest::windowKeepsItsWidgetsWhole()
     QFETCH(qreal, openedAt);
     QFETCH(qreal, pointSize);
     QFETCH(bool, smallest);
-    QVERIFY(testFonts::use(testFonts::drawnFor.name, openedAt));
+    useDesktopFontAt(openedAt);
     auto window = openShownWindow();
     QVERIFY(window);
     QVERIFY(addPlayer(*window, "Ada"));
     QVERIFY(addPlayer(*window, "Grace"));
     QVERIFY(addPoints(rows(*window).first(), QString::number(INT_MIN)));
-    QVERIFY(testFonts::use(testFonts::drawnFor.name, pointSize));
+    useDesktopFontAt(pointSize);
     if (smallest)
         window->resize(1, 1);
     QCoreApplication::processEvents(); // fit and lay the window out
@@ -781,7 +796,7 @@ void MainWindowTest::resizeKeepsTheListWhereItIs()
 {
     QFETCH(qreal, pointSize);
     QFETCH(bool, atTop);
-    QVERIFY(testFonts::use(testFonts::drawnFor.name, pointSize));
+    useDesktopFontAt(pointSize);
     auto window = openShownWindow();
     QVERIFY(window);
     QVERIFY(addNumberedPlayers(*window, 25));
@@ -983,7 +998,8 @@ void MainWindowTest::focusedRowIsInView()
     pressTab(forward);
     QCOMPARE(focusName(), to);
     QCOMPARE(outOfView(*window, all[to.mid(4).toInt() - 1]), QString());
-    QCOMPARE(area->viewport()->width(), 371);
+    if (drawnFontLoaded) // the width as drawn
+        QCOMPARE(area->viewport()->width(), 371);
 }
 
 void MainWindowTest::optionsTypingReplacesTheTitle_data()
@@ -1070,7 +1086,7 @@ void MainWindowTest::textFitsAtEveryFontSize()
 
     // The size set while the form is open is twice the desktop's, which the form opens with.
     const qreal openedAt = whileOpen ? pointSize / 2 : pointSize;
-    QVERIFY(testFonts::use(family, openedAt));
+    USE_FONT_OR_SKIP(family, openedAt);
     const QFont desktop = QApplication::font();
     const bool asDrawn =
         family == testFonts::drawnFor.name && openedAt == testFonts::drawnFor.desktopSize;
