@@ -3,7 +3,8 @@
 # as the program ships, with the widget and window tests also under valgrind's memcheck; and
 # in build-asan/ under AddressSanitizer and UndefinedBehaviorSanitizer. The tests run
 # headless, except one that uses the program on a virtual X server; the builds treat every
-# warning as an error. A test that ctest skips, for want of a tool, fails the suite here.
+# warning as an error. A test or case that skips, for want of a tool or a font, fails the
+# suite here.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -19,18 +20,9 @@ suite() {
     echo "== test suite in $dir"
     cmake -S . -B "$dir" -DBUILD_TESTING=ON -DCMAKE_COMPILE_WARNING_AS_ERROR=ON "$@" >/dev/null &&
         cmake --build "$dir" --parallel "$(nproc)" || return 1
-    ctest --test-dir "$dir" --output-on-failure --parallel "$(nproc)" | tee "$dir/ctest.log" ||
-        return 1
-    # ctest lists a skipped test as "  N - name (Skipped)" and passes the run all the same;
-    # its log has each test's output, where the test said what it lacked.
-    local skipped
-    skipped=$(sed -n 's/^[[:space:]]*[0-9]* - \(.*\) (Skipped)$/\1/p' "$dir/ctest.log")
-    if [ -n "$skipped" ]; then
-        echo "FAILED: skipped in $dir: ${skipped//$'\n'/, }"
-        awk '/^[0-9]+\/[0-9]+ Testing: / { test = $3 } /^SKIPPED: / { print "  " test ": " $0 }' \
-            "$dir/Testing/Temporary/LastTest.log"
-        return 1
-    fi
+    ctest --test-dir "$dir" --output-on-failure --parallel "$(nproc)" || return 1
+    # Every test and every case ran: this command installs all that any of them needs.
+    tests/skipped.sh "$dir" || { echo "FAILED: skipped in $dir (listed above)"; return 1; }
 }
 
 failed=()
