@@ -5,7 +5,6 @@
 #include <QFont>
 #include <QFontDatabase>
 #include <QStringList>
-#include <QTest>
 
 #include <algorithm>
 
@@ -87,7 +86,8 @@ inline bool use(const QString &family, qreal pointSize)
     return true;
 }
 
-// Why a case that measures the family skips where it cannot be loaded.
+// Why a case that measures the family skips where it cannot be loaded, naming the package
+// to install.
 inline QByteArray missing(const QString &family)
 {
     return QString("%1 cannot be loaded; Debian's %2 brings it")
@@ -96,11 +96,3 @@ inline QByteArray missing(const QString &family)
 }
 
 } // namespace testFonts
-
-// Makes the family at the size the application's font, or skips the case or data row that
-// measures it, naming the package to install.
-#define USE_FONT_OR_SKIP(family, pointSize)                                                        \
-    do {                                                                                           \
-        if (!testFonts::use(family, pointSize))                                                    \
-            QSKIP(testFonts::missing(family).constData());                                         \
-    } while (false)
