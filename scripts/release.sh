@@ -160,7 +160,7 @@ build_and_test() {
         { echo "$unhardened" >&2; echo "release: $compiles compile commands, not all hardened" >&2; return 1; }
     ctest --test-dir "$dir" -L qttest --parallel "$(nproc)" --output-on-failure ||
         { echo "release: the $label tests failed" >&2; return 1; }
-    "$src/tests/skipped.sh" "$dir" || { echo "release: the $label tests skipped cases" >&2; return 1; }
+    "$src/scripts/skipped.sh" "$dir" || { echo "release: the $label tests skipped cases" >&2; return 1; }
 }
 
 # Builds, tests, packages and checks one architecture; the package lands in out/. Any

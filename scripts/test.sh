@@ -22,7 +22,7 @@ suite() {
         cmake --build "$dir" --parallel "$(nproc)" || return 1
     ctest --test-dir "$dir" --output-on-failure --parallel "$(nproc)" || return 1
     # Every test and every case ran: this command installs all that any of them needs.
-    tests/skipped.sh "$dir" || { echo "FAILED: skipped in $dir (listed above)"; return 1; }
+    scripts/skipped.sh "$dir" || { echo "FAILED: skipped in $dir (listed above)"; return 1; }
 }
 
 failed=()
