@@ -2,7 +2,8 @@
 # Builds Qt for 64-bit Windows from Debian's own Qt source, once per machine, and prints the
 # folder it is installed in. Takes the qt6-base source package of this machine's Debian
 # release, the version of the Qt installed here (whose moc, uic and rcc the cross-build
-# runs), through apt; builds it with the MinGW-w64 posix compilers and cmake/windows-cross.cmake;
+# runs), through scripts/debian-source.sh, which keeps it for the release to carry; builds it
+# with the MinGW-w64 posix compilers and cmake/windows-cross.cmake, GCC's run time linked in;
 # and installs it into a cache outside the work tree, keyed by the source version, the
 # options and the compilers, so that later runs and other clones reuse it. Only what the
 # program and its tests need is built: Core, Gui, Widgets and Test; the windows and
@@ -19,8 +20,6 @@ fail() {
     say "$*"
     exit 1
 }
-sudo=()
-[ "$(id -u)" -eq 0 ] || sudo=(sudo)
 
 scripts/install-packages.sh dpkg-dev cmake ninja-build g++-mingw-w64-x86-64-posix \
     qt6-base-dev qt6-base-dev-tools >&2
@@ -54,10 +53,14 @@ case $version in
     options+=(-no-feature-direct2d1_1)
     ;;
 esac
+# GCC's run time goes into every DLL, so that none of its DLLs ships: the GCC Runtime Library
+# Exception lets code compiled with GCC carry it under the code's own licence.
+links="-static-libgcc -static-libstdc++ -Wl,--no-insert-timestamp"
 compilers=$(dpkg-query -W -f='${Package} ${Version}\n' g++-mingw-w64-x86-64-posix \
     gcc-mingw-w64-x86-64-posix-runtime mingw-w64-x86-64-dev binutils-mingw-w64-x86-64)
 recipe="qt6-base $version
 configure ${options[*]}
+link $links
 $compilers
 toolchain $(sha256sum <cmake/windows-cross.cmake | cut -c1-64)"
 key=$(sha256sum <<<"$recipe" | cut -c1-16)
@@ -78,54 +81,16 @@ if [ -f "$prefix/recipe" ]; then
 fi
 say "building Qt $version for Windows into $prefix; this takes about half an hour"
 
-# --- The source, from the same archive and release as the machine's own packages.
-codename=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
-[ -n "$codename" ] || fail "/etc/os-release names no Debian release (VERSION_CODENAME)"
-# The deb entries of this release (suites bookworm, bookworm-updates, bookworm-security, ...),
-# turned into deb-src entries: deb822 stanzas first, then one-line entries.
-source_entries() {
-    local files=(/etc/apt/sources.list.d/*.sources)
-    [ ! -e "${files[0]}" ] || awk -v suite="^$codename(-[a-z]+)?\$" '
-        BEGIN { RS = ""; FS = "\n" }
-        {
-            deb = 0; ours = 0
-            for (i = 1; i <= NF; i++) {
-                if ($i ~ /^Types:/ && $i ~ /[ \t]deb([ \t]|$)/) deb = 1
-                if ($i ~ /^Suites:/) {
-                    n = split(substr($i, 8), s, /[ \t]+/)
-                    for (j = 1; j <= n; j++) if (s[j] ~ suite) ours = 1
-                }
-            }
-            if (!deb || !ours) next
-            for (i = 1; i <= NF; i++) print ($i ~ /^Types:/ ? "Types: deb-src" : $i)
-            print ""
-        }' "${files[@]}"
-    local file
-    for file in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
-        [ -f "$file" ] || continue
-        sed -En "s/^deb([[:space:]]+(\[[^]]*\][[:space:]]+)?[^[:space:]]+[[:space:]]+$codename(-[a-z]+)?[[:space:]].*)/deb-src\1/p" "$file"
-    done
-}
-if ! apt-cache showsrc qt6-base 2>/dev/null | grep -q '^Package: qt6-base$'; then
-    if ! grep -rqsE '^(Types:.*[[:space:]]deb-src|deb-src[[:space:]])' /etc/apt/sources.list /etc/apt/sources.list.d; then
-        entries=$(source_entries)
-        [ -n "$entries" ] || fail "apt has no entry for Debian $codename to take the source from"
-        list=/etc/apt/sources.list.d/vorrintal-deb-src.sources
-        grep -q '^Types:' <<<"$entries" || list=${list%.sources}.list
-        say "adding Debian's source packages for $codename to apt ($list), so that" \
-            "apt-get source can fetch qt6-base"
-        "${sudo[@]}" tee "$list" <<<"$entries" >/dev/null
-    fi
-    "${sudo[@]}" apt-get update -q >&2
-fi
-
+# --- The source: Debian's source package, kept in the cache beside the Qt built from it,
+# for the release to carry.
+source=$(scripts/debian-source.sh qt6-base "$version")
 work=$cache/build-$key
 rm -rf "$work"
 mkdir -p "$work"
-(cd "$work" && apt-get source -q --only-source "qt6-base=$version") >"$work/source.log" 2>&1 ||
-    { cat "$work/source.log" >&2; fail "apt-get source qt6-base=$version failed"; }
-src=$(find "$work" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*')
-[ -x "$src/configure" ] || fail "apt-get source gave no Qt source in $work"
+src=$work/qt6-base
+dpkg-source --no-copy -x "$source"/qt6-base_*.dsc "$src" >"$work/source.log" 2>&1 ||
+    { cat "$work/source.log" >&2; fail "could not unpack $source"; }
+[ -x "$src/configure" ] || fail "$source holds no Qt source"
 
 # --- The build. Every path of this machine is mapped away and no PE time stamp is written,
 # so that the DLLs do not depend on the folder or the day; rcc dates the files it embeds
@@ -141,9 +106,8 @@ say "configuring (log: $build/configure.log)"
     -DCMAKE_TOOLCHAIN_FILE="$root/cmake/windows-cross.cmake" \
     -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/cmake" \
     -DCMAKE_C_FLAGS="$maps" -DCMAKE_CXX_FLAGS="$maps" \
-    -DCMAKE_SHARED_LINKER_FLAGS=-Wl,--no-insert-timestamp \
-    -DCMAKE_MODULE_LINKER_FLAGS=-Wl,--no-insert-timestamp \
-    -DCMAKE_EXE_LINKER_FLAGS=-Wl,--no-insert-timestamp) >"$build/configure.log" 2>&1 ||
+    -DCMAKE_SHARED_LINKER_FLAGS="$links" -DCMAKE_MODULE_LINKER_FLAGS="$links" \
+    -DCMAKE_EXE_LINKER_FLAGS="$links") >"$build/configure.log" 2>&1 ||
     { tail -n 40 "$build/configure.log" >&2; fail "configure failed, see $build/configure.log"; }
 say "building (log: $build/build.log)"
 cmake --build "$build" --parallel "$(nproc)" >"$build/build.log" 2>&1 ||
