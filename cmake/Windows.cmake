@@ -1,7 +1,8 @@
 # The program for Windows: its icon and version information, and an install folder that
 # runs as it stands, as a portable copy and as what the installer installs: the program,
 # the Qt and MinGW-w64 DLLs it loads, the Qt plugins for the Windows screen and style, and
-# the licence. Built with cmake/windows-cross.cmake.
+# the licence. The release adds the licences and notices of the others' code it holds
+# (scripts/windows-notices.py). Built with cmake/windows-cross.cmake.
 
 # A multi-size icon drawn from the scalable one: small sizes for lists and the task bar,
 # 256 pixels (kept as PNG, as Windows reads it) for large icon views.
@@ -36,21 +37,17 @@ set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/vorrintal.rc PROPERTIES
 target_sources(vorrintal PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/vorrintal.rc ${VORRINTAL_ICO})
 
 # Everything in one folder, as Windows finds a program's DLLs beside it: the Qt modules the
-# program links, and the compiler's run time that they and the program import (libssp for
-# the stack protector). The release checks that nothing they import is missing and that
-# nothing is shipped that none of them imports.
+# program links, and MinGW-w64's thread library that they import (GCC's run time is linked
+# into each). The release checks that nothing they import is missing and that nothing is
+# shipped that none of them imports.
 install(TARGETS vorrintal RUNTIME DESTINATION .)
-set(runtime_dlls)
-foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll libssp-0.dll)
-    execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll}
-        OUTPUT_VARIABLE path OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
-    if(NOT IS_ABSOLUTE "${path}")
-        message(FATAL_ERROR "${CMAKE_CXX_COMPILER} knows no ${dll}")
-    endif()
-    list(APPEND runtime_dlls ${path})
-endforeach()
+execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=libwinpthread-1.dll
+    OUTPUT_VARIABLE winpthread OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+if(NOT IS_ABSOLUTE "${winpthread}")
+    message(FATAL_ERROR "${CMAKE_CXX_COMPILER} knows no libwinpthread-1.dll")
+endif()
 install(FILES $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6::Widgets>
-    ${runtime_dlls} DESTINATION .)
+    ${winpthread} DESTINATION .)
 # Qt loads these two at run time, so no import names them: the Windows screen and the
 # native look. qt.conf keeps Qt from looking for plugins outside the program's folder.
 install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platforms)

@@ -1,18 +1,17 @@
 #!/usr/bin/env bash
 # Runs a Windows program under Wine as ctest runs a test: with the Qt DLLs of the folder
-# given first and MinGW-w64's run-time DLLs on its PATH, its QtTest output on stderr, and
-# the QT_* variables of the environment (QT_QPA_PLATFORM=offscreen, say), which Wine
-# does not pass on by those names.
+# given first and MinGW-w64's thread DLL on its PATH (GCC's run time is linked into each),
+# its QtTest output on stderr, and the QT_* variables of the environment
+# (QT_QPA_PLATFORM=offscreen, say), which Wine does not pass on by those names.
 # Usage: wine-run.sh QT_DLL_FOLDER PROGRAM [ARGUMENT...]
 set -euo pipefail
 qt_bin=$1
 shift
 
-runtime=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")
 pthread=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libwinpthread-1.dll)")
 # Wine shows the whole of this machine's file system as drive Z:.
 windows_path() { local path=${1//\//\\}; echo "Z:$path"; }
-WINEPATH="$(windows_path "$qt_bin");$(windows_path "$runtime");$(windows_path "$pthread")"
+WINEPATH="$(windows_path "$qt_bin");$(windows_path "$pthread")"
 export WINEPATH
 while IFS='=' read -r name _; do
     export "WINE$name=${!name}"
