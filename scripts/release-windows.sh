@@ -4,10 +4,11 @@
 # portable zip and the installer in $work/out, each checked: every shipped .exe and .dll is
 # hardened and has no debug information, nothing they import is missing, the installer
 # installs silently where it should, the installed program works as a person uses it, and
-# the uninstaller leaves nothing behind.
+# the uninstaller leaves nothing behind. Beside them go the licences and notices of every
+# part of each file, and an archive of the sources that those licences ask for.
 
 windows_packages=(g++-mingw-w64-x86-64-posix wine wine64 fonts-wine fonts-dejavu-core fonts-noto-core nsis zip librsvg2-bin
-    icoutils xvfb xauth xdotool x11-utils imagemagick)
+    icoutils xvfb xauth xdotool x11-utils imagemagick python3)
 readonly uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\io.github.vorrintal.vorrintal'
 
 # A new Wine prefix in the folder given, used by every Wine command after it. Wine, like
@@ -114,6 +115,59 @@ check_windows_program() {
         grep -Eaq "$field" <<<"$version_info" ||
             { echo "release: the version information of $exe lacks $field" >&2; return 1; }
     done
+}
+
+# The version that a PE file's version information gives, as Explorer shows it.
+pe_file_version() {
+    wrestool --extract --raw --type=16 "$1" | iconv -f UTF-16LE -t UTF-8 | tr '\0' '\n' |
+        sed -n '/FileVersion$/{n;p;q}'
+}
+
+# The notices cover every .exe and .dll of the folder, the uninstaller and the installer
+# given, and each licence file they name is there.
+check_notices() {
+    local stage=$1 setup=$2 notices listed file
+    notices=$(tr -d '\r' <"$stage/THIRD-PARTY-NOTICES.txt")
+    listed=$(sed -n '/^Files$/,/^Parts$/s/^\([^ ].*\):$/\1/p' <<<"$notices" | sed 's/ (.*)$//')
+    while IFS= read -r file; do
+        grep -qxF "$file" <<<"$listed" ||
+            { echo "release: THIRD-PARTY-NOTICES.txt does not cover $file" >&2; return 1; }
+    done < <(cd "$stage" && find . \( -name '*.exe' -o -name '*.dll' \) -printf '%P\n' &&
+        echo uninstall.exe && echo "$setup")
+    while IFS= read -r file; do
+        [ -s "$stage/$file" ] ||
+            { echo "release: THIRD-PARTY-NOTICES.txt names $file, which is not there" >&2; return 1; }
+    done < <(sed -n 's/^Licence: .*, text in \(.*\)$/\1/p' <<<"$notices" | sort -u)
+    echo "THIRD-PARTY-NOTICES.txt: $(grep -c '^\[[0-9]*\] ' <<<"$notices") parts in" \
+        "$(wc -l <<<"$listed") files, $(stat -c %s "$stage/THIRD-PARTY-NOTICES.txt") bytes"
+}
+
+# The archive of the sources that the licences of the shipped parts ask for: Debian's source
+# packages of the Qt that the DLLs were built from and of MinGW-w64, whose thread library
+# ships, and how Qt was built. It must hold the Qt version that Qt6Core.dll reports.
+make_sources_archive() {
+    local qt=$1 stage=$2 archive=$3 base top qt_version upstream mingw_version dll_version
+    base=$(basename "$archive" .tar)
+    top=$work/windows/sources/$base
+    rm -rf "$top"
+    mkdir -p "$top"
+    qt_version=$(sed -n '1s/^qt6-base //p' "$qt/recipe")
+    upstream=${qt_version#*:}
+    upstream=${upstream%%[+~-]*}
+    mingw_version=$(dpkg-query -W -f='${source:Version}' mingw-w64-x86-64-dev)
+    cp -a "$("$src/scripts/debian-source.sh" qt6-base "$qt_version")" "$top/qt6-base"
+    cp -a "$("$src/scripts/debian-source.sh" mingw-w64 "$mingw_version")" "$top/mingw-w64"
+    dll_version=$(pe_file_version "$stage/Qt6Core.dll")
+    [ "${dll_version%.0}" = "$upstream" ] && [ -f "$top/qt6-base/qt6-base_${qt_version#*:}.dsc" ] ||
+        { echo "release: Qt6Core.dll is Qt $dll_version, but the source is qt6-base $qt_version" >&2; return 1; }
+    sed 's/^/    /' "$qt/recipe" >"$work/windows/qt-recipe"
+    sed -e "s/@NAME@/$name-$version/g" -e "s/@QT@/$upstream/g" -e "s/@QT_PACKAGE@/$qt_version/g" \
+        -e "s/@MINGW_PACKAGE@/$mingw_version/g" -e "/@RECIPE@/{r $work/windows/qt-recipe" -e 'd}' \
+        "$src/data/windows-sources.txt.in" >"$top/README.txt"
+    tar -c -C "$(dirname "$top")" --sort=name --format=gnu --owner=0 --group=0 --numeric-owner \
+        --mode='u+rw,go-w,a+rX' --mtime="@$SOURCE_DATE_EPOCH" "$base" >"$archive"
+    echo "$(basename "$archive"), $(stat -c %s "$archive") bytes, with Qt $dll_version's source:"
+    tar -tvf "$archive" | awk '{ printf "  %s: %d bytes\n", $6, $3 }' | grep -v '/: 0 bytes$'
 }
 
 # The NSIS includes that list what the installer installs and what its uninstaller deletes.
@@ -298,9 +352,18 @@ release_windows() {
     cmake --install "$dir" --prefix "$stage" >"$dir/install.log" ||
         { cat "$dir/install.log" >&2; return 1; }
     find "$stage" \( -name '*.exe' -o -name '*.dll' \) -exec x86_64-w64-mingw32-strip --strip-unneeded {} +
+    local qt_source=$dir/qt-source qt_version
+    qt_version=$(sed -n '1s/^qt6-base //p' "$qt/recipe")
+    rm -rf "$qt_source"
+    dpkg-source --no-copy -x "$("$src/scripts/debian-source.sh" qt6-base "$qt_version")"/*.dsc \
+        "$qt_source" >"$dir/qt-source.log" 2>&1 || { cat "$dir/qt-source.log" >&2; return 1; }
+    python3 "$src/scripts/windows-notices.py" --qt-source "$qt_source" --stage "$stage" \
+        --title "Vorrintal $version" --setup "$base-setup.exe" --sources "$base-sources.tar"
     find "$stage" -exec touch --no-dereference --date="@$SOURCE_DATE_EPOCH" {} +
     check_windows_files "$stage"
     check_windows_program "$stage/vorrintal.exe" "$dir"
+    check_notices "$stage" "$base-setup.exe"
+    make_sources_archive "$qt" "$stage" "$work/out/$base-sources.tar"
     local sign=()
     if $authenticode; then
         "$src/scripts/authenticode.sh" "$stage/vorrintal.exe"

@@ -222,7 +222,8 @@ for arch in "${architectures[@]}"; do
     files+=("${name}_${version}_$arch.deb")
 done
 (release_windows)
-files+=("$name-$version-windows-x86_64-setup.exe" "$name-$version-windows-x86_64.zip")
+files+=("$name-$version-windows-x86_64-setup.exe" "$name-$version-windows-x86_64.zip"
+    "$name-$version-windows-x86_64-sources.tar")
 
 (cd "$work/out" && sha256sum "${files[@]}" >SHA256SUMS)
 if [ -n "$signing_key" ]; then
