@@ -119,7 +119,7 @@ check_windows_program() {
 
 # The version that a PE file's version information gives, as Explorer shows it.
 pe_file_version() {
-    wrestool --extract --raw --type=16 "$1" | iconv -f UTF-16LE -t UTF-8 | tr '\0' '\n' |
+    wrestool --extract --raw --type=16 "$1" | iconv -f UTF-16LE -t UTF-8 | tr -s '\0' '\n' |
         sed -n '/FileVersion$/{n;p;q}'
 }
 
