@@ -166,7 +166,7 @@ make_sources_archive() {
         "$src/data/windows-sources.txt.in" >"$top/README.txt"
     tar -c -C "$(dirname "$top")" --sort=name --format=gnu --owner=0 --group=0 --numeric-owner \
         --mode='u+rw,go-w,a+rX' --mtime="@$SOURCE_DATE_EPOCH" "$base" >"$archive"
-    echo "$(basename "$archive"), $(stat -c %s "$archive") bytes, with Qt $dll_version's source:"
+    echo "$(basename "$archive"), $(stat -c %s "$archive") bytes, with Qt $upstream's source:"
     tar -tvf "$archive" | awk '{ printf "  %s: %d bytes\n", $6, $3 }' | grep -v '/: 0 bytes$'
 }
 

@@ -167,7 +167,7 @@ def main():
         parts.append((part, holders))
 
     shipped, unshipped = data["qt"]["shipped"], data["qt"]["not-shipped"]
-    unknown = []
+    unknown, qt_parts = [], []
     for folder, entry in qt_components(source):
         key = entry["Id"].lower()
         if key in unshipped:
@@ -177,11 +177,13 @@ def main():
             continue
         if shipped[key] not in files:
             raise Refusal(f"Qt's {entry['Id']} is to be in {shipped[key]}, which is not there")
-        parts.append((qt_part(folder, entry, data, source), [shipped[key]]))
+        qt_parts.append((qt_part(folder, entry, data, source), [shipped[key]]))
     if unknown:
         raise Refusal("Qt's source holds components that data/windows-notices.toml does not say"
                       " are shipped or not: " + ", ".join(unknown))
 
+    # Qt's components by the file they are in, so that each file's are numbered in a run.
+    parts += sorted(qt_parts, key=lambda part: list(files).index(part[1][0]))
     for number, (part, holders) in enumerate(parts, 1):
         part["number"] = number
         for name in holders:
