@@ -143,10 +143,11 @@ check_notices() {
 }
 
 # The archive of the sources that the licences of the shipped parts ask for: Debian's source
-# packages of the Qt that the DLLs were built from and of MinGW-w64, whose thread library
-# ships, and how Qt was built. It must hold the Qt version that Qt6Core.dll reports.
+# package of the Qt that the DLLs were built from, and how Qt was built. (MinGW-w64's and
+# NSIS's licences ask for notices alone, and GCC's run time is linked in under its
+# exception.) It must hold the Qt version that Qt6Core.dll reports.
 make_sources_archive() {
-    local qt=$1 stage=$2 archive=$3 base top qt_version upstream mingw_version dll_version
+    local qt=$1 stage=$2 archive=$3 base top qt_version upstream qt_package dll_version
     base=$(basename "$archive" .tar)
     top=$work/windows/sources/$base
     rm -rf "$top"
@@ -154,15 +155,14 @@ make_sources_archive() {
     qt_version=$(sed -n '1s/^qt6-base //p' "$qt/recipe")
     upstream=${qt_version#*:}
     upstream=${upstream%%[+~-]*}
-    mingw_version=$(dpkg-query -W -f='${source:Version}' mingw-w64-x86-64-dev)
-    cp -a "$("$src/scripts/debian-source.sh" qt6-base "$qt_version")" "$top/qt6-base"
-    cp -a "$("$src/scripts/debian-source.sh" mingw-w64 "$mingw_version")" "$top/mingw-w64"
+    qt_package=$("$src/scripts/debian-source.sh" qt6-base "$qt_version")
+    cp -a "$qt_package" "$top/qt6-base"
     dll_version=$(pe_file_version "$stage/Qt6Core.dll")
     [ "${dll_version%.0}" = "$upstream" ] && [ -f "$top/qt6-base/qt6-base_${qt_version#*:}.dsc" ] ||
         { echo "release: Qt6Core.dll is Qt $dll_version, but the source is qt6-base $qt_version" >&2; return 1; }
     sed 's/^/    /' "$qt/recipe" >"$work/windows/qt-recipe"
     sed -e "s/@NAME@/$name-$version/g" -e "s/@QT@/$upstream/g" -e "s/@QT_PACKAGE@/$qt_version/g" \
-        -e "s/@MINGW_PACKAGE@/$mingw_version/g" -e "/@RECIPE@/{r $work/windows/qt-recipe" -e 'd}' \
+        -e "/@RECIPE@/{r $work/windows/qt-recipe" -e 'd}' \
         "$src/data/windows-sources.txt.in" >"$top/README.txt"
     tar -c -C "$(dirname "$top")" --sort=name --format=gnu --owner=0 --group=0 --numeric-owner \
         --mode='u+rw,go-w,a+rX' --mtime="@$SOURCE_DATE_EPOCH" "$base" >"$archive"
@@ -352,11 +352,12 @@ release_windows() {
     cmake --install "$dir" --prefix "$stage" >"$dir/install.log" ||
         { cat "$dir/install.log" >&2; return 1; }
     find "$stage" \( -name '*.exe' -o -name '*.dll' \) -exec x86_64-w64-mingw32-strip --strip-unneeded {} +
-    local qt_source=$dir/qt-source qt_version
-    qt_version=$(sed -n '1s/^qt6-base //p' "$qt/recipe")
+    # The notices come from the Qt source that the DLLs were built from.
+    local qt_package qt_source=$dir/qt-source
+    qt_package=$("$src/scripts/debian-source.sh" qt6-base "$(sed -n '1s/^qt6-base //p' "$qt/recipe")")
     rm -rf "$qt_source"
-    dpkg-source --no-copy -x "$("$src/scripts/debian-source.sh" qt6-base "$qt_version")"/*.dsc \
-        "$qt_source" >"$dir/qt-source.log" 2>&1 || { cat "$dir/qt-source.log" >&2; return 1; }
+    dpkg-source --no-copy -x "$qt_package"/*.dsc "$qt_source" >"$dir/qt-source.log" 2>&1 ||
+        { cat "$dir/qt-source.log" >&2; return 1; }
     python3 "$src/scripts/windows-notices.py" --qt-source "$qt_source" --stage "$stage" \
         --title "Vorrintal $version" --setup "$base-setup.exe" --sources "$base-sources.tar"
     find "$stage" -exec touch --no-dereference --date="@$SOURCE_DATE_EPOCH" {} +

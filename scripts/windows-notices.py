@@ -203,7 +203,7 @@ each part with its copyright lines and its licence.
 Qt {qt_version} is used under the GNU Lesser General Public License, version 3, in
 {LGPL}, which adds to the GPL in LICENSE.txt. You may replace Qt's DLLs in the
 program's folder with your own build of Qt. The source of the Qt that these DLLs were
-built from, and of MinGW-w64's run time, is in
+built from is in
     {options.sources}
 published beside these downloads. Its README.txt says how to build it.
 
