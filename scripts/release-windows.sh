@@ -143,11 +143,11 @@ check_notices() {
 }
 
 # The archive of the sources that the licences of the shipped parts ask for: Debian's source
-# package of the Qt that the DLLs were built from, and how Qt was built. (MinGW-w64's and
-# NSIS's licences ask for notices alone, and GCC's run time is linked in under its
-# exception.) It must hold the Qt version that Qt6Core.dll reports.
+# package of the Qt that the DLLs were built from, given as its folder, and how Qt was built.
+# (MinGW-w64's and NSIS's licences ask for notices alone, and GCC's run time is linked in
+# under its exception.) It must hold the Qt version that Qt6Core.dll reports.
 make_sources_archive() {
-    local qt=$1 stage=$2 archive=$3 base top qt_version upstream qt_package dll_version
+    local qt=$1 qt_package=$2 stage=$3 archive=$4 base top qt_version upstream dll_version
     base=$(basename "$archive" .tar)
     top=$work/windows/sources/$base
     rm -rf "$top"
@@ -155,10 +155,9 @@ make_sources_archive() {
     qt_version=$(sed -n '1s/^qt6-base //p' "$qt/recipe")
     upstream=${qt_version#*:}
     upstream=${upstream%%[+~-]*}
-    qt_package=$("$src/scripts/debian-source.sh" qt6-base "$qt_version")
     cp -a "$qt_package" "$top/qt6-base"
     dll_version=$(pe_file_version "$stage/Qt6Core.dll")
-    [ "${dll_version%.0}" = "$upstream" ] && [ -f "$top/qt6-base/qt6-base_${qt_version#*:}.dsc" ] ||
+    [ "${dll_version%.0}" = "$upstream" ] ||
         { echo "release: Qt6Core.dll is Qt $dll_version, but the source is qt6-base $qt_version" >&2; return 1; }
     sed 's/^/    /' "$qt/recipe" >"$work/windows/qt-recipe"
     sed -e "s/@NAME@/$name-$version/g" -e "s/@QT@/$upstream/g" -e "s/@QT_PACKAGE@/$qt_version/g" \
@@ -364,7 +363,7 @@ release_windows() {
     check_windows_files "$stage"
     check_windows_program "$stage/vorrintal.exe" "$dir"
     check_notices "$stage" "$base-setup.exe"
-    make_sources_archive "$qt" "$stage" "$work/out/$base-sources.tar"
+    make_sources_archive "$qt" "$qt_package" "$stage" "$work/out/$base-sources.tar"
     local sign=()
     if $authenticode; then
         "$src/scripts/authenticode.sh" "$stage/vorrintal.exe"

@@ -78,13 +78,15 @@ def qt_part(folder, entry, data, source):
         copyright_lines += as_lines(read(folder / entry["CopyrightFile"]))
     if not texts and "public domain" not in (licence + entry.get("License", "")).lower():
         raise Refusal(f"Qt's {entry['Id']} in {folder.relative_to(source)} has no licence text")
-    return {"name": entry["Name"], "version": entry.get("Version", ""), "licence": licence or "public domain", "copyright": copyright_lines,
+    return {"name": entry["Name"], "version": entry.get("Version", ""),
+            "licence": licence or "public domain", "copyright": copyright_lines,
             "texts": texts, "homepage": entry.get("Homepage", "")}
 
 
-def debian_copyright(spec):
-    """A Debian package's copyright file, or one paragraph of it with its licence."""
-    package, _, files = spec.partition(":")
+def debian_copyright(where):
+    """A Debian package's copyright file (PACKAGE), or one paragraph of it with its
+    licence (PACKAGE:FILES)."""
+    package, _, files = where.partition(":")
     text = read(f"/usr/share/doc/{package}/copyright")
     version = subprocess.run(["dpkg-query", "-W", "-f=${Version}", package],
                              capture_output=True, text=True, check=True).stdout
@@ -101,14 +103,14 @@ def debian_copyright(spec):
     return f"From Debian's copyright file of {package} {version}:", [found[0], licence_text[0]]
 
 
-def other_part(spec, source, stage):
-    text_spec = spec["text"]
-    kind, _, where = text_spec.partition(":")
+def other_part(declared, source, stage):
+    """A part that data/windows-notices.toml declares, with its licence text."""
+    kind, _, where = declared["text"].partition(":")
     intro, texts, shipped = "", [], ""
     if kind == "shipped":
         shipped = where
         if not (stage / where).is_file():
-            raise Refusal(f"{spec['name']}'s licence is to be in {where}, which is not there")
+            raise Refusal(f"{declared['name']}'s licence is to be in {where}, which is not there")
     elif kind == "qt":
         texts = [read(source / where)]
     elif kind == "debian":
@@ -116,12 +118,12 @@ def other_part(spec, source, stage):
     elif kind == "notice":
         texts = [read(ROOT / "data" / "notices" / where)]
     else:
-        raise Refusal(f"{spec['name']} has a licence text of an unknown kind: {text_spec}")
-    copyright_lines = list(spec.get("copyright", []))
-    if "copyright-of" in spec:
-        first = read(source / spec["copyright-of"]).splitlines()[0]
+        raise Refusal(f"{declared['name']} has a licence text of an unknown kind: {declared['text']}")
+    copyright_lines = list(declared.get("copyright", []))
+    if "copyright-of" in declared:
+        first = read(source / declared["copyright-of"]).splitlines()[0]
         copyright_lines.append(re.sub(r"^\W*", "", first))
-    return {"name": spec["name"], "licence": spec["licence"], "copyright": copyright_lines,
+    return {"name": declared["name"], "licence": declared["licence"], "copyright": copyright_lines,
             "texts": texts, "shipped": shipped, "intro": intro}
 
 
@@ -157,13 +159,14 @@ def main():
         return name in built if pattern == "*" else fnmatch.fnmatchcase(name, pattern)
 
     parts, named = [], set()
-    for spec in data["part"]:
-        part = other_part(spec | {"name": spec["name"].format(qt_version=qt_version)}, source, stage)
-        patterns = [options.setup if p == "setup" else p for p in spec["in"]]
+    for declared in data["part"]:
+        name = declared["name"].format(qt_version=qt_version)
+        part = other_part(declared | {"name": name}, source, stage)
+        patterns = [options.setup if p == "setup" else p for p in declared["in"]]
         holders = [f for f in files if any(holds(f, p) for p in patterns)]
         named.update(f for f in files if any(p != "*" and holds(f, p) for p in patterns))
         if not holders:
-            raise Refusal(f"no file holds {spec['name']}: {', '.join(spec['in'])}")
+            raise Refusal(f"no file holds {declared['name']}: {', '.join(declared['in'])}")
         parts.append((part, holders))
 
     shipped, unshipped = data["qt"]["shipped"], data["qt"]["not-shipped"]

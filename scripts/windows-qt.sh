@@ -79,7 +79,7 @@ if [ -f "$prefix/recipe" ]; then
     echo "$prefix"
     exit 0
 fi
-say "building Qt $version for Windows into $prefix; this takes about half an hour"
+say "building Qt $version for Windows into $prefix; this takes half an hour (6.4) to an hour (6.8)"
 
 # --- The source: Debian's source package, kept in the cache beside the Qt built from it,
 # for the release to carry.
