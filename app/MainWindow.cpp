@@ -77,10 +77,9 @@ void MainWindow::addPlayer()
     const QString name = dialog.name();
     std::string key = toRecord(name);
     if (game.hasPlayer(key)) {
-        QMessageBox::information(
-            this, QStringLiteral("Player Already Exists"),
-            QStringLiteral("That player name already exists, please choose another."),
-            QMessageBox::Ok);
+        QMessageBox::information(this, tr("Player Already Exists"),
+                                 tr("That player name already exists, please choose another."),
+                                 QMessageBox::Ok);
         return;
     }
 
@@ -102,9 +101,9 @@ void MainWindow::addPoints(const QString &name, int points)
 
 void MainWindow::on_endButton_clicked()
 {
-    const QString text = QStringLiteral("And the winner is...\n") + fromRecord(game.winner()) +
-                         QStringLiteral("!!!");
-    QMessageBox::information(this, QStringLiteral("Winner!"), text, QMessageBox::Ok);
+    //: %1 is the winner's name, as the player typed it.
+    const QString text = tr("And the winner is...\n%1!!!").arg(fromRecord(game.winner()));
+    QMessageBox::information(this, tr("Winner!"), text, QMessageBox::Ok);
 }
 
 void MainWindow::on_restartButton_clicked()

@@ -13,7 +13,7 @@ case "${1:-}" in
 *) echo "usage: $0 [--xcb]" >&2; exit 2 ;;
 esac
 
-packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools libbenchmark-dev)
+packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools libbenchmark-dev)
 [ "$platform" = xcb ] && packages+=(xvfb xauth)
 scripts/install-packages.sh "${packages[@]}"
 cmake -S . -B build-bench -DVORRINTAL_BENCHMARKS=ON -DBUILD_TESTING=OFF >/dev/null

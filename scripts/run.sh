@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/install-packages.sh cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-wayland
+scripts/install-packages.sh cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools qt6-qpa-plugins qt6-wayland
 # The program's own build: the test builds' strictness stays with them, so that a new
 # compiler's new warning cannot keep anyone from running it.
 cmake -S . -B build -DBUILD_TESTING=OFF -DCMAKE_COMPILE_WARNING_AS_ERROR=OFF >/dev/null

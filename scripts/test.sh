@@ -8,10 +8,11 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/install-packages.sh cmake g++ make qt6-base-dev qt6-base-dev-tools clang-format \
+scripts/install-packages.sh cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-tools-dev \
+    qt6-l10n-tools qt6-translations-l10n clang-format \
     desktop-file-utils appstream libxml2-utils dpkg-dev file lintian man-db \
-    xvfb xauth xdotool x11-utils imagemagick valgrind weston qt6-wayland \
-    fonts-dejavu-core fonts-noto-core fonts-cantarell
+    xvfb xauth xdotool x11-utils imagemagick valgrind weston qt6-wayland openbox \
+    qt6-gtk-platformtheme fonts-dejavu-core fonts-noto-core fonts-noto-cjk fonts-cantarell
 
 # Builds in the folder given first, with the CMake options that follow, and runs the suite.
 suite() {

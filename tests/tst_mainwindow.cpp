@@ -5,6 +5,7 @@
 #include "ScreenReaderBridge.h"
 #include "TestFonts.h"
 #include "app/MainWindow.h"
+#include "app/Translations.h"
 #include "widgets/PlayerWidget.h"
 #include "widgets/addPlayerDialog.h"
 #include "widgets/addpointsDialog.h"
@@ -32,6 +33,8 @@
 
 #include <climits>
 #include <cmath>
+#include <optional>
+#include <tuple>
 
 Q_IMPORT_PLUGIN(ScreenReaderBridge)
 
@@ -1051,6 +1054,7 @@ void MainWindowTest::textFitsAtEveryFontSize_data()
     QTest::addColumn<QString>("family");
     QTest::addColumn<qreal>("pointSize");
     QTest::addColumn<bool>("whileOpen");
+    QTest::addColumn<QString>("language"); // empty for English
 
     // The rows are checked in the main window, whose list draws them all at one size. The
     // points dialog refusing an amount is as large as its reason needs.
@@ -1066,10 +1070,23 @@ void MainWindowTest::textFitsAtEveryFontSize_data()
                                      : size == 2 * desktopSize ? "200%"
                                                                : QString("%1 pt").arg(size);
                 QTest::addRow("%s, %s, %s", qPrintable(form), qPrintable(family), qPrintable(font))
-                    << form << drawn << family << size << false;
+                    << form << drawn << family << size << false << QString();
             }
             QTest::addRow("%s, %s, 200%% set while open", qPrintable(form), qPrintable(family))
-                << form << drawn << family << 2 * desktopSize << true;
+                << form << drawn << family << 2 * desktopSize << true << QString();
+        }
+    }
+    // German's words are long; Arabic is set right to left, in DejaVu Sans, Debian's default
+    // font, which has its letters.
+    for (const auto &[language, family, desktopSize] :
+         {std::tuple("de", "DejaVu Sans", 9.0), std::tuple("de", "Noto Sans", 10.0),
+          std::tuple("ar", "DejaVu Sans", 9.0)}) {
+        for (const auto &[form, drawn] : forms) {
+            for (qreal size : {desktopSize, 2 * desktopSize}) {
+                QTest::addRow("%s, %s, %s, %s", qPrintable(form), language, family,
+                              size == desktopSize ? "desktop size" : "200%")
+                    << form << drawn << family << size << false << language;
+            }
         }
     }
 }
@@ -1083,14 +1100,21 @@ void MainWindowTest::textFitsAtEveryFontSize()
     QFETCH(QString, family);
     QFETCH(qreal, pointSize);
     QFETCH(bool, whileOpen);
+    QFETCH(QString, language);
 
     // The size set while the form is open is twice the desktop's, which the form opens with.
     const qreal openedAt = whileOpen ? pointSize / 2 : pointSize;
     if (!testFonts::use(family, openedAt))
         QSKIP(testFonts::missing(family).constData());
     const QFont desktop = QApplication::font();
-    const bool asDrawn =
-        family == testFonts::drawnFor.name && openedAt == testFonts::drawnFor.desktopSize;
+    const bool asDrawn = language.isEmpty() && family == testFonts::drawnFor.name &&
+                         openedAt == testFonts::drawnFor.desktopSize;
+    std::optional<Translations> translations;
+    if (!language.isEmpty()) {
+        translations.emplace(QLocale(language),
+                             QCoreApplication::applicationDirPath() + "/../translations");
+        QCOMPARE(translations->language(), language);
+    }
 
     std::unique_ptr<MainWindow> window;
     std::unique_ptr<QWidget> shown;

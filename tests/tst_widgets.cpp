@@ -1,6 +1,7 @@
 #include "Children.h"
 #include "MarkingTranslator.h"
 #include "ModalAnswerer.h"
+#include "app/Translations.h"
 #include "widgets/PlayerWidget.h"
 #include "widgets/addPlayerDialog.h"
 #include "widgets/addpointsDialog.h"
@@ -8,11 +9,14 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QDir>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QXmlStreamReader>
 
 #include <climits>
 
@@ -34,6 +38,37 @@ QString readOut(QObject *object, QAccessible::Text text)
     return accessible ? accessible->text(text) : QStringLiteral("(not accessible)");
 }
 
+// Where the catalogues are: their sources, and as the build makes them.
+QString sources()
+{
+#ifdef Q_OS_WIN
+    return "Z:" VORRINTAL_SOURCE_DIR "/translations"; // Wine shows the host's files as drive Z:
+#else
+    return VORRINTAL_SOURCE_DIR "/translations";
+#endif
+}
+QString built()
+{
+    return QCoreApplication::applicationDirPath() + "/../translations";
+}
+
+// The placeholders a text holds, such as %1 or %L2, sorted.
+QStringList placeholders(const QString &text)
+{
+    QStringList found;
+    for (qsizetype at = text.indexOf('%'); at >= 0; at = text.indexOf('%', at + 1)) {
+        qsizetype end = at + 1;
+        if (end < text.size() && text[end] == 'L')
+            ++end;
+        while (end < text.size() && text[end].isDigit())
+            ++end;
+        if (text[end - 1].isDigit())
+            found << text.mid(at, end - at);
+    }
+    found.sort();
+    return found;
+}
+
 } // namespace
 
 class WidgetsTest : public QObject {
@@ -53,6 +88,10 @@ private slots:
     void rowIsReadWithItsPlayer();
     void dialogFieldsAreLabelled_data();
     void dialogFieldsAreLabelled();
+    void catalogueTranslatesEverything_data();
+    void catalogueTranslatesEverything();
+    void languageIsTheUsersFirst_data();
+    void languageIsTheUsersFirst();
 };
 
 void WidgetsTest::newRow_data()
@@ -272,6 +311,93 @@ void WidgetsTest::dialogFieldsAreLabelled()
     QCOMPARE(label->text(), labelText);
     QCOMPARE(label->buddy(), field);
     QCOMPARE(dialog->windowTitle(), QString("Dialog"));
+}
+
+void WidgetsTest::catalogueTranslatesEverything_data()
+{
+    QTest::addColumn<QString>("language");
+    const QStringList files = QDir(sources()).entryList({"vorrintal_*.ts"});
+    QVERIFY(files.size() >= 17);
+    for (const QString &file : files) {
+        const QString language = file.mid(10).chopped(3);
+        QTest::newRow(qPrintable(language)) << language;
+    }
+}
+
+// Every text of the program has a translation in each catalogue as built, with the same
+// placeholders; the catalogue is the one a user of that language gets, in its direction.
+void WidgetsTest::catalogueTranslatesEverything()
+{
+    QFETCH(QString, language);
+    QFile ts(sources() + "/vorrintal_" + language + ".ts");
+    QVERIFY(ts.open(QIODevice::ReadOnly));
+    QTranslator qm;
+    QVERIFY(qm.load("vorrintal_" + language, built()));
+
+    QXmlStreamReader xml(&ts);
+    QString context, source, comment, addPointsText;
+    int messages = 0;
+    while (xml.readNext() != QXmlStreamReader::Invalid && !xml.atEnd()) {
+        if (!xml.isStartElement())
+            continue;
+        if (xml.name() == u"name")
+            context = xml.readElementText();
+        else if (xml.name() == u"source")
+            source = xml.readElementText();
+        else if (xml.name() == u"comment")
+            comment = xml.readElementText();
+        else if (xml.name() == u"translation") {
+            const QString translated =
+                qm.translate(qPrintable(context), qPrintable(source),
+                             comment.isEmpty() ? nullptr : qPrintable(comment));
+            const QString where = context + ": \"" + source + "\"";
+            QVERIFY2(!translated.isEmpty(), qPrintable(where + " has no translation"));
+            QVERIFY2(placeholders(translated) == placeholders(source),
+                     qPrintable(where + " is \"" + translated + "\""));
+            if (context == "PlayerWidget" && source == "Add Points")
+                addPointsText = translated;
+            comment.clear();
+            ++messages;
+        }
+    }
+    QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+    QVERIFY(messages >= 28);
+
+    const Translations translations(QLocale(language), built());
+    QCOMPARE(translations.language(), language);
+    const bool rightToLeft = language == "ar" || language == "he";
+    QCOMPARE(QGuiApplication::layoutDirection(), rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+    PlayerWidget row(nullptr, "Ada");
+    QCOMPARE(child(row, "addpointsButton")->text(), addPointsText);
+}
+
+void WidgetsTest::languageIsTheUsersFirst_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("language");
+    QTest::newRow("English") << "en_US"
+                             << "";
+    QTest::newRow("Austrian German") << "de_AT"
+                                     << "de";
+    QTest::newRow("Brazilian Portuguese") << "pt_BR"
+                                          << "pt_BR";
+    QTest::newRow("Traditional Chinese") << "zh_TW"
+                                         << "zh_TW";
+    QTest::newRow("Persian, not translated") << "fa_IR"
+                                             << "";
+    QTest::newRow("no language") << "C"
+                                 << "";
+}
+
+// A language the program has is shown; any other leaves every text as written.
+void WidgetsTest::languageIsTheUsersFirst()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, language);
+    const Translations translations{QLocale(locale), built()};
+    QCOMPARE(translations.language(), language);
+    optionsDialog dialog(nullptr, QString());
+    QCOMPARE(dialog.findChild<QLabel *>("titleLabel")->text() == "Game Title", language.isEmpty());
 }
 
 QTEST_MAIN(WidgetsTest)

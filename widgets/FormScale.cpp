@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace {
 
@@ -43,11 +44,9 @@ void fitFieldsToText(const QWidget &form)
 
 } // namespace
 
-FormScale::FormScale(QWidget *form, QWidget *container)
-    : QObject(form), form(form), sizesForm(!container || container == form)
+FormScale::FormScale(QWidget *form, QWidget *area)
+    : QObject(form), form(form), container(area ? area : form), sizesForm(container == form)
 {
-    if (!container)
-        container = form;
     for (auto *widget : container->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
         if (widget->isWindow() ||
             (container->layout() && container->layout()->indexOf(widget) >= 0))
@@ -110,9 +109,9 @@ void FormScale::fit()
     fitPending = false;
     fitFieldsToText(*form);
     const qreal factor = needed();
-    if (factor != current) {
+    if (factor != current || form->layoutDirection() != placedDirection) {
         current = factor;
-        place(size());
+        place(sizesForm ? size() : container->size());
         if (sizesForm)
             form->resize(size());
     }
@@ -133,17 +132,22 @@ void FormScale::place(QSize room)
         QRect at = scaled(part.drawn, current);
         at.setRight(std::min(at.right(), room.width() - margin.width() - 1));
         at.setBottom(std::min(at.bottom(), room.height() - margin.height() - 1));
-        part.widget->setGeometry(at);
+        // Right to left, the form is drawn mirrored.
+        part.widget->setGeometry(
+            QStyle::visualRect(form->layoutDirection(), QRect(QPoint(0, 0), room), at));
     }
+    placedDirection = form->layoutDirection();
 }
 
-// A new font or style reaches the form's children in no set order, the form's own event
-// among theirs; fitting once the event loop runs again measures them all with it.
+// A new font, style or language reaches the form's children in no set order, the form's
+// own event among theirs; fitting once the event loop runs again measures them all with it.
 bool FormScale::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == form &&
-        (event->type() == QEvent::FontChange || event->type() == QEvent::ApplicationFontChange ||
-         event->type() == QEvent::StyleChange) &&
+    static constexpr QEvent::Type refits[] = {
+        QEvent::FontChange,     QEvent::ApplicationFontChange, QEvent::StyleChange,
+        QEvent::LanguageChange, QEvent::LayoutDirectionChange,
+    };
+    if (watched == form && std::ranges::find(refits, event->type()) != std::end(refits) &&
         !fitPending) {
         fitPending = true;
         QMetaObject::invokeMethod(this, &FormScale::fit, Qt::QueuedConnection);

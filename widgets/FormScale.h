@@ -13,17 +13,17 @@ class QWidget;
 // was drawn with. The form's size and the geometry of every widget it places itself are
 // multiplied by one factor: the least at which each of those widgets holds its content, or
 // 1 while everything fits as drawn. Nothing is laid out afresh, so proportions and order
-// stay. The form follows a change of its font or style, the desktop's included, while it
-// is open.
+// stay. The form follows a change of its font or style, the desktop's included, and of its
+// language while it is open. Right to left, the form is mirrored.
 class FormScale : public QObject {
     Q_OBJECT
 
 public:
-    // The widgets the form places itself are the children of container, which is the form
+    // The widgets the form places itself are the children of area, which is the form
     // itself unless it is a main window's central widget. A main window sizes itself around
     // that, from fitted(). fit() fits the form to its font first; afterwards the form
     // follows its font by itself.
-    explicit FormScale(QWidget *form, QWidget *container = nullptr);
+    explicit FormScale(QWidget *form, QWidget *area = nullptr);
 
     qreal factor() const { return current; }
     // The room the form's widgets take at the factor.
@@ -63,10 +63,13 @@ private:
     qreal needed() const;
 
     QWidget *form;
+    QWidget *container;
     bool sizesForm;
     QSize drawnSize;
     std::vector<Part> parts;
     std::function<qreal()> extraNeed;
     qreal current = 1;
+    // Forms are drawn left to right.
+    Qt::LayoutDirection placedDirection = Qt::LeftToRight;
     bool fitPending = false;
 };

@@ -6,6 +6,7 @@
 #include "widgets/addpointsDialog.h"
 
 #include <QLayout>
+#include <QStyle>
 
 #include <algorithm>
 #include <limits>
@@ -67,7 +68,7 @@ void PlayerWidget::placeContent()
 {
     QRect content = FormScale::scaled(drawnContent, scale);
     content.setRight(std::min(content.right(), width() - 1));
-    form->widget->setGeometry(content);
+    form->widget->setGeometry(QStyle::visualRect(layoutDirection(), rect(), content));
 }
 
 void PlayerWidget::on_addpointsButton_clicked()

@@ -8,6 +8,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QRegularExpression>
+#include <QStyle>
 
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
 #include <QAccessibleAnnouncementEvent>
@@ -174,7 +175,10 @@ void addpointsDialog::placeReason()
         shift = std::max(0, form->reasonLabel->heightForWidth(reason.width()) - reason.height());
         reason.setHeight(reason.height() + shift);
     }
-    form->reasonLabel->setGeometry(reason);
-    form->buttonBox->setGeometry(buttons.translated(0, shift));
-    resize(size.width(), size.height() + shift);
+    // Right to left, the form is drawn mirrored.
+    const QRect room(0, 0, size.width(), size.height() + shift);
+    form->reasonLabel->setGeometry(QStyle::visualRect(layoutDirection(), room, reason));
+    form->buttonBox->setGeometry(
+        QStyle::visualRect(layoutDirection(), room, buttons.translated(0, shift)));
+    resize(room.size());
 }

@@ -1,0 +1,146 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_TW" sourcelanguage="en">
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Vorrintal</source>
+        <translation>Vorrintal</translation>
+    </message>
+    <message>
+        <source>Game Title</source>
+        <translation>遊戲標題</translation>
+    </message>
+    <message>
+        <source>Add Player</source>
+        <translation>新增玩家</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation>重新開始</translation>
+    </message>
+    <message>
+        <source>End Game</source>
+        <translation>結束遊戲</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>遊戲</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>選項</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>結束</translation>
+    </message>
+    <message>
+        <source>Player Already Exists</source>
+        <translation>玩家已存在</translation>
+    </message>
+    <message>
+        <source>That player name already exists, please choose another.</source>
+        <translation>該玩家名稱已存在，請另選一個。</translation>
+    </message>
+    <message>
+        <source>And the winner is...
+%1!!!</source>
+        <extracomment>%1 is the winner&apos;s name, as the player typed it.</extracomment>
+        <translation>獲勝者是……
+%1！！！</translation>
+    </message>
+    <message>
+        <source>Winner!</source>
+        <translation>獲勝者！</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerWidget</name>
+    <message>
+        <source>Add Points</source>
+        <translation>加分</translation>
+    </message>
+    <message>
+        <source>%1 for %2</source>
+        <extracomment>The &quot;Add Points&quot; button&apos;s accessible name: its text, then the player&apos;s name.</extracomment>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>Total of %1</source>
+        <translation>%1 的總分</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>Translate as &quot;RTL&quot; for a language written right to left, &quot;LTR&quot; otherwise.</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>addPlayerDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>對話方塊</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>名字：</translation>
+    </message>
+</context>
+<context>
+    <name>addpointsDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>對話方塊</translation>
+    </message>
+    <message>
+        <source>Add Points</source>
+        <translation>加分：</translation>
+    </message>
+    <message>
+        <source>Points for %1</source>
+        <extracomment>The dialog&apos;s accessible description: whose points the amount is for.</extracomment>
+        <translation>%1 的分數</translation>
+    </message>
+    <message>
+        <source>Type a whole number in the digits 0 to 9, such as 5 or -3.</source>
+        <extracomment>Shown when the amount typed is not a whole number.</extracomment>
+        <translation>請用數字 0 到 9 輸入一個整數，例如 5 或 -3。</translation>
+    </message>
+    <message>
+        <source>A total goes no higher than %1: add at most %2.</source>
+        <extracomment>Shown when the amount would take the total above the highest total there is.</extracomment>
+        <translation>總分不能高於 %1：最多只能加 %2。</translation>
+    </message>
+    <message>
+        <source>A total goes no lower than %1: take away at most %2.</source>
+        <extracomment>Shown when the amount would take the total below the lowest total there is.</extracomment>
+        <translation>總分不能低於 %1：最多只能減 %2。</translation>
+    </message>
+</context>
+<context>
+    <name>optionsDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>對話方塊</translation>
+    </message>
+    <message>
+        <source>Game Title</source>
+        <translation>遊戲標題</translation>
+    </message>
+</context>
+</TS>
