@@ -223,6 +223,8 @@ void MainWindow::fitToScreen()
 {
     const QRect available = screen()->availableGeometry();
     const QRect frame = frameGeometry();
+    if (windowHandle())
+        fittedFrame = windowHandle()->frameMargins();
     const QSize room = available.size() - (frame.size() - size());
     setMinimumSize(leastSize.boundedTo(room));
     if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
@@ -237,6 +239,16 @@ void MainWindow::fitToScreen()
                             available.bottom() + 1 - inside.height()));
     if (inside != frameGeometry())
         move(inside.topLeft());
+}
+
+// A window manager frames a window only once it is mapped, and tells Qt of the frame a
+// little later, as it moves the window into it: the window is fitted again to the frame it
+// has, but never held where the user drags it.
+void MainWindow::moveEvent(QMoveEvent *event)
+{
+    QMainWindow::moveEvent(event);
+    if (isVisible() && windowHandle()->frameMargins() != fittedFrame)
+        fitToScreen();
 }
 
 // Once the window has a frame it is fitted again, and again on every screen it moves to.

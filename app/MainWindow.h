@@ -29,6 +29,7 @@ protected:
     void changeEvent(QEvent *e) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     bool focusNextPrevChild(bool next) override;
+    void moveEvent(QMoveEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
 private slots:
@@ -58,6 +59,8 @@ private:
     // The least size that shows the title line, the buttons and one whole row.
     QSize leastSize;
     int scrollBarExtent = -1;
+    // The frame the window was last fitted to the screen with.
+    QMargins fittedFrame;
     Game game;
     bool titleAccepted = false;
 };
