@@ -18,8 +18,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 # A tally kept beside a game, not a game itself: Debian keeps "games" for the games.
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Qt loads its platform plugins at run time, out of sight of dpkg-shlibdeps: X11 comes
-# with the Qt GUI library, Wayland needs its own package.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
+# Qt loads its platform plugins and catalogues at run time, out of sight of
+# dpkg-shlibdeps: X11 comes with the Qt GUI library; Wayland, and Qt's own texts in the
+# user's language, need their own packages.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n")
 
 include(CPack)

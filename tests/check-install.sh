@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch prefix and checks what a desktop reads from it: the
 # desktop entry, the icon and the AppStream metadata, each valid and naming the others; and
-# the manual page, copyright and changelog beside them.
+# the manual page, copyright and changelog beside them; and a catalogue for each language.
 # Usage: check-install.sh BUILD_DIR SCRATCH_DIR APP_ID
 set -euo pipefail
 build=$1 scratch=$2 id=$3
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
+catalogues=$(cd "$(dirname "$0")/../translations" && ls vorrintal_*.ts |
+    sed 's|\(.*\)\.ts$|share/vorrintal/translations/\1.qm|')
 
 rm -rf "$scratch"
 cmake --install "$build" --prefix "$scratch/usr" >/dev/null
@@ -18,7 +20,7 @@ metainfo=share/metainfo/$id.metainfo.xml
 manpage=share/man/man1/vorrintal.1.gz
 copyright=share/doc/vorrintal/copyright
 expected=$(printf '%s\n' bin/vorrintal "$entry" "$icon" "$metainfo" "$manpage" "$copyright" \
-    share/doc/vorrintal/changelog.gz | sort)
+    share/doc/vorrintal/changelog.gz $catalogues | sort)
 installed=$(find . -type f -printf '%P\n' | sort)
 [ "$installed" = "$expected" ] ||
     fail "installed files differ from the expected ones:$(diff <(echo "$expected") <(echo "$installed"))"

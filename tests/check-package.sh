@@ -7,6 +7,8 @@ set -euo pipefail
 config=$1 scratch=$2 id=$3 version=$4
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
+catalogues=$(cd "$(dirname "$0")/../translations" && ls vorrintal_*.ts |
+    sed 's|\(.*\)\.ts$|share/vorrintal/translations/\1.qm|')
 
 rm -rf "$scratch"
 mkdir -p "$scratch"
@@ -24,13 +26,15 @@ grep -Eq '^.+ <[^@ ]+@[^> ]+>$' <<<"$(field Maintainer)" || fail "Maintainer is 
 # Debian 13 renamed some Qt libraries for 64-bit time (libqt6core6t64); accept it here too.
 grep -Eq '(^|, )libqt6widgets6(t64)?( |,|$)' <<<"$(field Depends)" ||
     fail "Depends does not name the Qt 6 widgets library: $(field Depends)"
-grep -q qt6-wayland <<<"$(field Recommends)" || fail "Recommends does not name qt6-wayland"
+for package in qt6-wayland qt6-translations-l10n; do
+    grep -q "$package" <<<"$(field Recommends)" || fail "Recommends does not name $package"
+done
 
 files=$(dpkg-deb --contents "$deb" | awk '$1 !~ /^d/ { print $6 }' | sort)
 expected=$(printf './usr/%s\n' bin/vorrintal "share/applications/$id.desktop" \
     "share/icons/hicolor/scalable/apps/$id.svg" "share/metainfo/$id.metainfo.xml" \
-    share/man/man1/vorrintal.1.gz share/doc/vorrintal/copyright share/doc/vorrintal/changelog.gz |
-    sort)
+    share/man/man1/vorrintal.1.gz share/doc/vorrintal/copyright share/doc/vorrintal/changelog.gz \
+    $catalogues | sort)
 [ "$files" = "$expected" ] ||
     fail "the package's files differ from the expected ones:$(diff <(echo "$expected") <(echo "$files"))"
 
