@@ -81,7 +81,8 @@ fi
 # --- What the builds need. Packages for another architecture come from dpkg's multiarch
 # support, which has to be told about that architecture once.
 # The suites measure text in fonts they load from Debian's font packages.
-scripts/install-packages.sh cmake g++ make qt6-base-dev qt6-base-dev-tools dpkg-dev file lintian \
+scripts/install-packages.sh cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-tools-dev \
+    qt6-l10n-tools dpkg-dev file lintian \
     devscripts fonts-dejavu-core fonts-noto-core fonts-cantarell "${windows_packages[@]}" \
     "${signing_packages[@]}"
 if [ -n "$signing_key" ]; then
