@@ -24,15 +24,17 @@ new_wine_prefix() {
 }
 
 # Sets Wine's interface fonts as Windows 10 and 11 set them: Segoe UI at 9 pt (-12 px at
-# 96 dpi) for messages, menus, the status bar and captions. Segoe UI is not in Debian; Noto
-# Sans, the font whose metrics come closest to it, stands in for it and for Wine's Tahoma.
+# 96 dpi) for messages, menus, the status bar and captions, or at the size given in points.
+# Segoe UI is not in Debian; Noto Sans, the font whose metrics come closest to it, stands
+# in for it and for Wine's Tahoma.
 use_windows_metrics() {
+    local points=${1:-9} face height logfont setting
     # A LOGFONTW: the height, width, escapement, orientation and weight (400) as 32-bit
     # little-endian integers; italic, underline, strike-out, character set (1, the default),
     # and four precision and pitch bytes; the face in 32 UTF-16LE code units.
-    local face logfont setting
     face=$(printf 'Segoe UI' | iconv -t UTF-16LE | od -An -v -tx1 | tr -d ' \n')
-    logfont=f4ffffff000000000000000000000000900100000000000100000000$face
+    height=$(printf '%08x' $((2 ** 32 - points * 96 / 72)) | sed 's/\(..\)\(..\)\(..\)\(..\)/\4\3\2\1/')
+    logfont=${height}000000000000000000000000900100000000000100000000$face
     while [ ${#logfont} -lt 184 ]; do logfont+=0; done
     for setting in MessageFont MenuFont StatusFont CaptionFont SmCaptionFont; do
         wine reg add 'HKCU\Control Panel\Desktop\WindowMetrics' /v "$setting" /t REG_BINARY \
@@ -198,6 +200,26 @@ use_installed() {
         { echo "release: the installed program failed in use with $fonts" >&2; return 1; }
 }
 
+# The installed program's whole frame on a 1024x768 screen with Windows 10 and 11's fonts at
+# 24 and 28 pt, the title bar drawn as Windows draws it: Wine draws a window's frame itself
+# where told not to leave it to a window manager. Windows keeps the resize border of 4 px
+# (Wine's, at 96 dpi) invisible, and Qt places the window by what is visible, so that
+# border may pass the screen's edges.
+check_frame() {
+    local installed=$1 points status=0
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null || return 1
+    for points in 24 28; do
+        use_windows_metrics "$points" || return 1
+        echo "the installed program's frame at $points pt on a small screen"
+        xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash -c '"$@"; status=$?; wineserver -k; exit $status' - \
+            "$src/tests/frame-on-screen.sh" 4 wine "$installed/vorrintal.exe" || status=1
+    done
+    wine reg delete 'HKCU\Software\Wine\X11 Driver' /v Decorated /f >/dev/null && use_windows_metrics ||
+        status=1
+    [ $status -eq 0 ] || echo "release: the installed program's frame is not whole on the screen" >&2
+    return $status
+}
+
 # What the installer installs: the staged files, the uninstaller, the Start-menu shortcut
 # and one entry among the installed apps, for the version given.
 check_installed() {
@@ -297,6 +319,7 @@ test_installer() {
         { echo "release: could not set Wine's interface fonts" >&2; return 1; }
     use_installed "$installed" "Windows 10 and 11's fonts" "$dir/e2e-shots-windows-fonts" ||
         return 1
+    check_frame "$installed" || return 1
 
     wine "$installed/uninstall.exe" /S && wineserver --wait ||
         { echo "release: the silent uninstall failed" >&2; return 1; }
