@@ -9,9 +9,10 @@
 
 namespace {
 
-// Texts of Qt's that our catalogues translate too, so that the windows are whole in the
-// language without Qt's own catalogue: Debian keeps that in a package of its own, and the
-// Windows downloads do not carry it. Where it is there, it comes first.
+// Every text of Qt's that the program's windows show, which our catalogues translate too, so
+// that the windows are whole in the language without Qt's own catalogue: Debian keeps that
+// in a package of its own, and the Windows downloads do not carry it. Where it is there,
+// it comes first.
 [[maybe_unused]] const char *const qtTexts[] = {
     // Arabic and Hebrew are written right to left; Qt takes the direction from this text.
     //: Translate as "RTL" for a language written right to left, "LTR" otherwise.
@@ -19,6 +20,22 @@ namespace {
     // The dialogs' and message boxes' buttons.
     QT_TRANSLATE_NOOP("QPlatformTheme", "OK"),
     QT_TRANSLATE_NOOP("QPlatformTheme", "Cancel"),
+    // A text field's context menu.
+    QT_TRANSLATE_NOOP("QLineEdit", "&Undo"),
+    QT_TRANSLATE_NOOP("QLineEdit", "&Redo"),
+    QT_TRANSLATE_NOOP("QLineEdit", "Cu&t"),
+    QT_TRANSLATE_NOOP("QLineEdit", "&Copy"),
+    QT_TRANSLATE_NOOP("QLineEdit", "&Paste"),
+    QT_TRANSLATE_NOOP("QLineEdit", "Delete"),
+    QT_TRANSLATE_NOOP("QLineEdit", "Select All"),
+    // The player list's scroll bar's context menu; the list scrolls only up and down.
+    QT_TRANSLATE_NOOP("QScrollBar", "Scroll here"),
+    QT_TRANSLATE_NOOP("QScrollBar", "Top"),
+    QT_TRANSLATE_NOOP("QScrollBar", "Bottom"),
+    QT_TRANSLATE_NOOP("QScrollBar", "Page up"),
+    QT_TRANSLATE_NOOP("QScrollBar", "Page down"),
+    QT_TRANSLATE_NOOP("QScrollBar", "Scroll up"),
+    QT_TRANSLATE_NOOP("QScrollBar", "Scroll down"),
 };
 
 } // namespace

@@ -80,6 +80,37 @@
     </message>
 </context>
 <context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;تراجع</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>إ&amp;عادة</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;قص</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;نسخ</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;لصق</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>حذف</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>تحديد الكل</translation>
+    </message>
+</context>
+<context>
     <name>QPlatformTheme</name>
     <message>
         <source>OK</source>
@@ -88,6 +119,37 @@
     <message>
         <source>Cancel</source>
         <translation>إلغاء</translation>
+    </message>
+</context>
+<context>
+    <name>QScrollBar</name>
+    <message>
+        <source>Scroll here</source>
+        <translation>التمرير إلى هنا</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>الأعلى</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>الأسفل</translation>
+    </message>
+    <message>
+        <source>Page up</source>
+        <translation>صفحة لأعلى</translation>
+    </message>
+    <message>
+        <source>Page down</source>
+        <translation>صفحة لأسفل</translation>
+    </message>
+    <message>
+        <source>Scroll up</source>
+        <translation>التمرير لأعلى</translation>
+    </message>
+    <message>
+        <source>Scroll down</source>
+        <translation>التمرير لأسفل</translation>
     </message>
 </context>
 <context>

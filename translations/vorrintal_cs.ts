@@ -80,6 +80,37 @@
     </message>
 </context>
 <context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Zpět</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>Zn&amp;ovu</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Vyj&amp;mout</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopírovat</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>V&amp;ložit</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Smazat</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Vybrat vše</translation>
+    </message>
+</context>
+<context>
     <name>QPlatformTheme</name>
     <message>
         <source>OK</source>
@@ -88,6 +119,37 @@
     <message>
         <source>Cancel</source>
         <translation>Zrušit</translation>
+    </message>
+</context>
+<context>
+    <name>QScrollBar</name>
+    <message>
+        <source>Scroll here</source>
+        <translation>Posunout sem</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Nahoru</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Dolů</translation>
+    </message>
+    <message>
+        <source>Page up</source>
+        <translation>O stránku nahoru</translation>
+    </message>
+    <message>
+        <source>Page down</source>
+        <translation>O stránku dolů</translation>
+    </message>
+    <message>
+        <source>Scroll up</source>
+        <translation>Posunout nahoru</translation>
+    </message>
+    <message>
+        <source>Scroll down</source>
+        <translation>Posunout dolů</translation>
     </message>
 </context>
 <context>

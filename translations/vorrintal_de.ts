@@ -80,6 +80,37 @@
     </message>
 </context>
 <context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Ausschneiden</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>Einf&amp;ügen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Alles auswählen</translation>
+    </message>
+</context>
+<context>
     <name>QPlatformTheme</name>
     <message>
         <source>OK</source>
@@ -88,6 +119,37 @@
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>QScrollBar</name>
+    <message>
+        <source>Scroll here</source>
+        <translation>Hierher scrollen</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Anfang</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>Page up</source>
+        <translation>Seite nach oben</translation>
+    </message>
+    <message>
+        <source>Page down</source>
+        <translation>Seite nach unten</translation>
+    </message>
+    <message>
+        <source>Scroll up</source>
+        <translation>Nach oben scrollen</translation>
+    </message>
+    <message>
+        <source>Scroll down</source>
+        <translation>Nach unten scrollen</translation>
     </message>
 </context>
 <context>

@@ -80,6 +80,37 @@
     </message>
 </context>
 <context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Cor&amp;tar</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Pegar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Seleccionar todo</translation>
+    </message>
+</context>
+<context>
     <name>QPlatformTheme</name>
     <message>
         <source>OK</source>
@@ -88,6 +119,37 @@
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>QScrollBar</name>
+    <message>
+        <source>Scroll here</source>
+        <translation>Desplazar aquí</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Arriba del todo</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Abajo del todo</translation>
+    </message>
+    <message>
+        <source>Page up</source>
+        <translation>Página arriba</translation>
+    </message>
+    <message>
+        <source>Page down</source>
+        <translation>Página abajo</translation>
+    </message>
+    <message>
+        <source>Scroll up</source>
+        <translation>Desplazar arriba</translation>
+    </message>
+    <message>
+        <source>Scroll down</source>
+        <translation>Desplazar abajo</translation>
     </message>
 </context>
 <context>

@@ -80,6 +80,37 @@
     </message>
 </context>
 <context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;ביטול</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;חזרה</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;גזירה</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>ה&amp;עתקה</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>הד&amp;בקה</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>מחיקה</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>בחירת הכל</translation>
+    </message>
+</context>
+<context>
     <name>QPlatformTheme</name>
     <message>
         <source>OK</source>
@@ -88,6 +119,37 @@
     <message>
         <source>Cancel</source>
         <translation>ביטול</translation>
+    </message>
+</context>
+<context>
+    <name>QScrollBar</name>
+    <message>
+        <source>Scroll here</source>
+        <translation>גלילה לכאן</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>לראש</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>לתחתית</translation>
+    </message>
+    <message>
+        <source>Page up</source>
+        <translation>עמוד למעלה</translation>
+    </message>
+    <message>
+        <source>Page down</source>
+        <translation>עמוד למטה</translation>
+    </message>
+    <message>
+        <source>Scroll up</source>
+        <translation>גלילה למעלה</translation>
+    </message>
+    <message>
+        <source>Scroll down</source>
+        <translation>גלילה למטה</translation>
     </message>
 </context>
 <context>

@@ -80,6 +80,37 @@
     </message>
 </context>
 <context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annulla</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Ripeti</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Taglia</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copia</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Incolla</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Seleziona tutto</translation>
+    </message>
+</context>
+<context>
     <name>QPlatformTheme</name>
     <message>
         <source>OK</source>
@@ -88,6 +119,37 @@
     <message>
         <source>Cancel</source>
         <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>QScrollBar</name>
+    <message>
+        <source>Scroll here</source>
+        <translation>Scorri qui</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Inizio</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Fine</translation>
+    </message>
+    <message>
+        <source>Page up</source>
+        <translation>Pagina su</translation>
+    </message>
+    <message>
+        <source>Page down</source>
+        <translation>Pagina giù</translation>
+    </message>
+    <message>
+        <source>Scroll up</source>
+        <translation>Scorri su</translation>
+    </message>
+    <message>
+        <source>Scroll down</source>
+        <translation>Scorri giù</translation>
     </message>
 </context>
 <context>

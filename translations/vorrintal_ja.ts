@@ -80,6 +80,37 @@
     </message>
 </context>
 <context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>元に戻す(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>やり直し(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>切り取り(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>コピー(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>貼り付け(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>すべて選択</translation>
+    </message>
+</context>
+<context>
     <name>QPlatformTheme</name>
     <message>
         <source>OK</source>
@@ -88,6 +119,37 @@
     <message>
         <source>Cancel</source>
         <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>QScrollBar</name>
+    <message>
+        <source>Scroll here</source>
+        <translation>ここまでスクロール</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>先頭</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>末尾</translation>
+    </message>
+    <message>
+        <source>Page up</source>
+        <translation>1 ページ上へ</translation>
+    </message>
+    <message>
+        <source>Page down</source>
+        <translation>1 ページ下へ</translation>
+    </message>
+    <message>
+        <source>Scroll up</source>
+        <translation>上へスクロール</translation>
+    </message>
+    <message>
+        <source>Scroll down</source>
+        <translation>下へスクロール</translation>
     </message>
 </context>
 <context>

@@ -80,6 +80,37 @@
     </message>
 </context>
 <context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>실행 취소(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>다시 실행(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>잘라내기(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>복사(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>붙여넣기(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>삭제</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>모두 선택</translation>
+    </message>
+</context>
+<context>
     <name>QPlatformTheme</name>
     <message>
         <source>OK</source>
@@ -88,6 +119,37 @@
     <message>
         <source>Cancel</source>
         <translation>취소</translation>
+    </message>
+</context>
+<context>
+    <name>QScrollBar</name>
+    <message>
+        <source>Scroll here</source>
+        <translation>여기로 스크롤</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>맨 위</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>맨 아래</translation>
+    </message>
+    <message>
+        <source>Page up</source>
+        <translation>한 페이지 위로</translation>
+    </message>
+    <message>
+        <source>Page down</source>
+        <translation>한 페이지 아래로</translation>
+    </message>
+    <message>
+        <source>Scroll up</source>
+        <translation>위로 스크롤</translation>
+    </message>
+    <message>
+        <source>Scroll down</source>
+        <translation>아래로 스크롤</translation>
     </message>
 </context>
 <context>

@@ -80,6 +80,37 @@
     </message>
 </context>
 <context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Geri al</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Yinele</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Kes</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>K&amp;opyala</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>Y&amp;apıştır</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Sil</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Tümünü seç</translation>
+    </message>
+</context>
+<context>
     <name>QPlatformTheme</name>
     <message>
         <source>OK</source>
@@ -88,6 +119,37 @@
     <message>
         <source>Cancel</source>
         <translation>İptal</translation>
+    </message>
+</context>
+<context>
+    <name>QScrollBar</name>
+    <message>
+        <source>Scroll here</source>
+        <translation>Buraya kaydır</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>En üst</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>En alt</translation>
+    </message>
+    <message>
+        <source>Page up</source>
+        <translation>Sayfa yukarı</translation>
+    </message>
+    <message>
+        <source>Page down</source>
+        <translation>Sayfa aşağı</translation>
+    </message>
+    <message>
+        <source>Scroll up</source>
+        <translation>Yukarı kaydır</translation>
+    </message>
+    <message>
+        <source>Scroll down</source>
+        <translation>Aşağı kaydır</translation>
     </message>
 </context>
 <context>

@@ -80,6 +80,37 @@
     </message>
 </context>
 <context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Скасувати</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>Повт&amp;орити</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Ви&amp;різати</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Копіювати</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Вставити</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Вилучити</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Виділити все</translation>
+    </message>
+</context>
+<context>
     <name>QPlatformTheme</name>
     <message>
         <source>OK</source>
@@ -88,6 +119,37 @@
     <message>
         <source>Cancel</source>
         <translation>Скасувати</translation>
+    </message>
+</context>
+<context>
+    <name>QScrollBar</name>
+    <message>
+        <source>Scroll here</source>
+        <translation>Прокрутити сюди</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>На початок</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>В кінець</translation>
+    </message>
+    <message>
+        <source>Page up</source>
+        <translation>На сторінку вгору</translation>
+    </message>
+    <message>
+        <source>Page down</source>
+        <translation>На сторінку вниз</translation>
+    </message>
+    <message>
+        <source>Scroll up</source>
+        <translation>Прокрутити вгору</translation>
+    </message>
+    <message>
+        <source>Scroll down</source>
+        <translation>Прокрутити вниз</translation>
     </message>
 </context>
 <context>

@@ -80,6 +80,37 @@
     </message>
 </context>
 <context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>復原(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>重做(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>剪下(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>複製(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>貼上(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>刪除</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>全選</translation>
+    </message>
+</context>
+<context>
     <name>QPlatformTheme</name>
     <message>
         <source>OK</source>
@@ -88,6 +119,37 @@
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>QScrollBar</name>
+    <message>
+        <source>Scroll here</source>
+        <translation>捲動到這裡</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>頂端</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>底端</translation>
+    </message>
+    <message>
+        <source>Page up</source>
+        <translation>上一頁</translation>
+    </message>
+    <message>
+        <source>Page down</source>
+        <translation>下一頁</translation>
+    </message>
+    <message>
+        <source>Scroll up</source>
+        <translation>向上捲動</translation>
+    </message>
+    <message>
+        <source>Scroll down</source>
+        <translation>向下捲動</translation>
     </message>
 </context>
 <context>
