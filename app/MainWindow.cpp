@@ -101,8 +101,14 @@ void MainWindow::addPoints(const QString &name, int points)
 
 void MainWindow::on_endButton_clicked()
 {
-    //: %1 is the winner's name, as the player typed it.
-    const QString text = tr("And the winner is...\n%1!!!").arg(fromRecord(game.winner()));
+    // The record says "nobody..." where no one has won, which is also a name a player may
+    // have: only a player with points above 0 has won.
+    const std::string winner = game.winner();
+    const bool won = game.hasPlayer(winner) && game.pointsOf(winner) > 0;
+    //: Where no player has won.
+    const QString name = won ? fromRecord(winner) : tr("nobody...");
+    //: %1 is the winner's name, as the player typed it, or the text for nobody.
+    const QString text = tr("And the winner is...\n%1!!!").arg(name);
     QMessageBox::information(this, tr("Winner!"), text, QMessageBox::Ok);
 }
 

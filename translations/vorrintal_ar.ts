@@ -46,13 +46,18 @@
     <message>
         <source>And the winner is...
 %1!!!</source>
-        <extracomment>%1 is the winner&apos;s name, as the player typed it.</extracomment>
+        <extracomment>%1 is the winner&apos;s name, as the player typed it, or the text for nobody.</extracomment>
         <translation>والفائز هو...
 %1!!!</translation>
     </message>
     <message>
         <source>Winner!</source>
         <translation>الفائز!</translation>
+    </message>
+    <message>
+        <source>nobody...</source>
+        <extracomment>Where no player has won.</extracomment>
+        <translation>لا أحد...</translation>
     </message>
 </context>
 <context>

@@ -46,13 +46,18 @@
     <message>
         <source>And the winner is...
 %1!!!</source>
-        <extracomment>%1 is the winner&apos;s name, as the player typed it.</extracomment>
+        <extracomment>%1 is the winner&apos;s name, as the player typed it, or the text for nobody.</extracomment>
         <translation>En de winnaar is...
 %1!!!</translation>
     </message>
     <message>
         <source>Winner!</source>
         <translation>Winnaar!</translation>
+    </message>
+    <message>
+        <source>nobody...</source>
+        <extracomment>Where no player has won.</extracomment>
+        <translation>niemand...</translation>
     </message>
 </context>
 <context>

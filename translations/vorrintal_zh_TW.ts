@@ -46,13 +46,18 @@
     <message>
         <source>And the winner is...
 %1!!!</source>
-        <extracomment>%1 is the winner&apos;s name, as the player typed it.</extracomment>
+        <extracomment>%1 is the winner&apos;s name, as the player typed it, or the text for nobody.</extracomment>
         <translation>獲勝者是……
 %1！！！</translation>
     </message>
     <message>
         <source>Winner!</source>
         <translation>獲勝者！</translation>
+    </message>
+    <message>
+        <source>nobody...</source>
+        <extracomment>Where no player has won.</extracomment>
+        <translation>無人……</translation>
     </message>
 </context>
 <context>
