@@ -111,7 +111,9 @@ void FormScale::fit()
     const qreal factor = needed();
     if (factor != current || form->layoutDirection() != placedDirection) {
         current = factor;
-        place(sizesForm ? size() : container->size());
+        // A main window's central widget has its own size once shown; before, it takes the
+        // size the window is then given.
+        place(sizesForm || !container->isVisible() ? size() : container->size());
         if (sizesForm)
             form->resize(size());
     }
