@@ -1,3 +1,4 @@
+#include "Catalogues.h"
 #include "Children.h"
 #include "MainWindowRecord.h"
 #include "MarkingTranslator.h"
@@ -1111,8 +1112,7 @@ void MainWindowTest::textFitsAtEveryFontSize()
                          openedAt == testFonts::drawnFor.desktopSize;
     std::optional<Translations> translations;
     if (!language.isEmpty()) {
-        translations.emplace(QLocale(language),
-                             QCoreApplication::applicationDirPath() + "/../translations");
+        translations.emplace(QLocale(language), catalogues::built());
         QCOMPARE(translations->language(), language);
     }
 

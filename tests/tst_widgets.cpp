@@ -1,3 +1,4 @@
+#include "Catalogues.h"
 #include "Children.h"
 #include "MarkingTranslator.h"
 #include "ModalAnswerer.h"
@@ -36,20 +37,6 @@ QString readOut(QObject *object, QAccessible::Text text)
 {
     QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(object);
     return accessible ? accessible->text(text) : QStringLiteral("(not accessible)");
-}
-
-// Where the catalogues are: their sources, and as the build makes them.
-QString sources()
-{
-#ifdef Q_OS_WIN
-    return "Z:" VORRINTAL_SOURCE_DIR "/translations"; // Wine shows the host's files as drive Z:
-#else
-    return VORRINTAL_SOURCE_DIR "/translations";
-#endif
-}
-QString built()
-{
-    return QCoreApplication::applicationDirPath() + "/../translations";
 }
 
 // The placeholders a text holds, such as %1 or %L2, sorted.
@@ -316,7 +303,7 @@ void WidgetsTest::dialogFieldsAreLabelled()
 void WidgetsTest::catalogueTranslatesEverything_data()
 {
     QTest::addColumn<QString>("language");
-    const QStringList files = QDir(sources()).entryList({"vorrintal_*.ts"});
+    const QStringList files = QDir(catalogues::sources()).entryList({"vorrintal_*.ts"});
     QVERIFY(files.size() >= 17);
     for (const QString &file : files) {
         const QString language = file.mid(10).chopped(3);
@@ -329,10 +316,10 @@ void WidgetsTest::catalogueTranslatesEverything_data()
 void WidgetsTest::catalogueTranslatesEverything()
 {
     QFETCH(QString, language);
-    QFile ts(sources() + "/vorrintal_" + language + ".ts");
+    QFile ts(catalogues::sources() + "/vorrintal_" + language + ".ts");
     QVERIFY(ts.open(QIODevice::ReadOnly));
     QTranslator qm;
-    QVERIFY(qm.load("vorrintal_" + language, built()));
+    QVERIFY(qm.load("vorrintal_" + language, catalogues::built()));
 
     QXmlStreamReader xml(&ts);
     QString context, source, comment, addPointsText;
@@ -363,7 +350,7 @@ void WidgetsTest::catalogueTranslatesEverything()
     QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
     QVERIFY(messages >= 28);
 
-    const Translations translations(QLocale(language), built());
+    const Translations translations(QLocale(language), catalogues::built());
     QCOMPARE(translations.language(), language);
     const bool rightToLeft = language == "ar" || language == "he";
     QCOMPARE(QGuiApplication::layoutDirection(), rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
@@ -394,7 +381,7 @@ void WidgetsTest::languageIsTheUsersFirst()
 {
     QFETCH(QString, locale);
     QFETCH(QString, language);
-    const Translations translations{QLocale(locale), built()};
+    const Translations translations{QLocale(locale), catalogues::built()};
     QCOMPARE(translations.language(), language);
     optionsDialog dialog(nullptr, QString());
     QCOMPARE(dialog.findChild<QLabel *>("titleLabel")->text() == "Game Title", language.isEmpty());
