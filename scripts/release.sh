@@ -19,6 +19,7 @@ cd "$(dirname "$0")/.."
 root=$(pwd -P)
 umask 022
 export LC_ALL=C.UTF-8 TZ=UTC
+unset LANGUAGE
 
 # Debian architectures to package: any for which Debian ships Qt 6 (armhf, i386, ...).
 architectures=(amd64 arm64)

@@ -2,23 +2,14 @@
 
 #include <QString>
 
-// Where the tests find the catalogues: their sources, and as the build makes them.
+// Where the tests find the catalogues: their sources, and as the build makes them. Wine
+// shows the host's files as drive Z:.
 namespace catalogues {
-
 #ifdef Q_OS_WIN
-inline const QString host = "Z:"; // Wine shows the host's files as drive Z:
+inline const QString sources = "Z:" VORRINTAL_SOURCE_DIR "/translations";
+inline const QString built = "Z:" VORRINTAL_BINARY_DIR "/translations";
 #else
-inline const QString host;
+inline const QString sources = VORRINTAL_SOURCE_DIR "/translations";
+inline const QString built = VORRINTAL_BINARY_DIR "/translations";
 #endif
-
-inline QString sources()
-{
-    return host + VORRINTAL_SOURCE_DIR "/translations";
-}
-
-inline QString built()
-{
-    return host + VORRINTAL_BINARY_DIR "/translations";
-}
-
 } // namespace catalogues

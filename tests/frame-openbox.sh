@@ -8,7 +8,8 @@ work=$1 program=$2
 shift 2
 
 openbox --sm-disable 2>/dev/null &
-trap 'kill $! 2>/dev/null || true' EXIT
+wm=$!
+trap 'kill $wm 2>/dev/null || true' EXIT
 for size in "$@"; do
     mkdir -p "$work/$size/gtk-3.0"
     printf '[Settings]\ngtk-font-name = DejaVu Sans %s\n' "$size" >"$work/$size/gtk-3.0/settings.ini"

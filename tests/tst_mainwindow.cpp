@@ -1112,7 +1112,7 @@ void MainWindowTest::textFitsAtEveryFontSize()
                          openedAt == testFonts::drawnFor.desktopSize;
     std::optional<Translations> translations;
     if (!language.isEmpty()) {
-        translations.emplace(QLocale(language), catalogues::built());
+        translations.emplace(QLocale(language), catalogues::built);
         QCOMPARE(translations->language(), language);
     }
 
