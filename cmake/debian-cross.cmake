@@ -16,6 +16,9 @@ set(CMAKE_CXX_COMPILER $ENV{DEB_HOST_GNU_TYPE}-g++)
 set(CMAKE_LIBRARY_ARCHITECTURE $ENV{DEB_HOST_MULTIARCH})
 # moc and uic are programs: the build machine's own run them.
 set(QT_HOST_PATH /usr)
+# Qt's translation tools run on this machine; Debian packages their CMake files for its own
+# architecture alone.
+set(Qt6LinguistTools_DIR /usr/lib/$ENV{DEB_BUILD_MULTIARCH}/cmake/Qt6LinguistTools)
 set(CMAKE_CROSSCOMPILING_EMULATOR qemu-$ENV{DEB_HOST_GNU_CPU}-static)
 
 # The package is for the target architecture, not for the one that builds it.
