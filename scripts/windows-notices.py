@@ -173,7 +173,7 @@ def main():
     unknown, qt_parts = [], []
     for folder, entry in qt_components(source):
         key = entry["Id"].lower()
-        if key in unshipped:
+        if any(fnmatch.fnmatchcase(key, pattern) for pattern in unshipped):
             continue
         if key not in shipped:
             unknown.append(f"{entry['Id']} ({folder.relative_to(source)})")
