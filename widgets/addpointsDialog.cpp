@@ -67,6 +67,9 @@ addpointsDialog::addpointsDialog(QWidget *parent)
     drawnReason = form->reasonLabel->geometry();
     drawnButtons = form->buttonBox->geometry();
     drawnSize = size();
+    // A reason's line: its height, and the gap between it and the field, which the buttons
+    // then keep beneath it.
+    drawnLine = drawnReason.height() + drawnReason.top() - form->widget->geometry().bottom() - 1;
     form->reasonLabel->hide();
 
     // The player's name stands out from the label before it; a long one gives way to the field.
@@ -162,23 +165,25 @@ void addpointsDialog::showReason(const QString &reason)
     placeReason();
 }
 
-// The reason takes its line beneath the field only while there is one; without it the
-// buttons move up into its place, and a reason longer than its line pushes them down.
+// The reason shows in the buttons' place beneath the field, and moves them down by its line;
+// a reason longer than its line moves them further. Without a reason, the dialog is as drawn.
 void addpointsDialog::placeReason()
 {
     const qreal factor = formScale->factor();
+    const bool shown = !form->reasonLabel->isHidden();
+    const int line = shown ? drawnLine : 0;
     QRect reason = FormScale::scaled(drawnReason, factor);
-    const QRect buttons = FormScale::scaled(drawnButtons, factor);
-    const QSize size = FormScale::scaled(drawnSize, factor);
-    int shift = reason.top() - buttons.top();
-    if (!form->reasonLabel->isHidden()) {
-        shift = std::max(0, form->reasonLabel->heightForWidth(reason.width()) - reason.height());
-        reason.setHeight(reason.height() + shift);
+    const QRect buttons = FormScale::scaled(drawnButtons.translated(0, line), factor);
+    const QSize size = FormScale::scaled(drawnSize + QSize(0, line), factor);
+    int growth = 0;
+    if (shown) {
+        growth = std::max(0, form->reasonLabel->heightForWidth(reason.width()) - reason.height());
+        reason.setHeight(reason.height() + growth);
     }
     // Right to left, the form is drawn mirrored.
-    const QRect room(0, 0, size.width(), size.height() + shift);
+    const QRect room(0, 0, size.width(), size.height() + growth);
     form->reasonLabel->setGeometry(QStyle::visualRect(layoutDirection(), room, reason));
     form->buttonBox->setGeometry(
-        QStyle::visualRect(layoutDirection(), room, buttons.translated(0, shift)));
+        QStyle::visualRect(layoutDirection(), room, buttons.translated(0, growth)));
     resize(room.size());
 }

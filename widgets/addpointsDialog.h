@@ -36,9 +36,10 @@ private:
     std::unique_ptr<Ui::addpointsDialog> form;
     FormScale *formScale;
     int total = 0;
-    // Where the reason, the buttons and the dialog's edge are drawn: the reason's line
-    // takes its room only while there is a reason to show.
+    // Where the reason, the buttons and the dialog's edge are drawn, without a reason
+    // showing; and how far a reason's line moves the buttons down.
     QRect drawnReason;
     QRect drawnButtons;
     QSize drawnSize;
+    int drawnLine;
 };
