@@ -1,10 +1,10 @@
 #include "app/MainWindow.h"
 
-#include "app/SlimScrollBarStyle.h"
 #include "ui_MainWindow.h"
 #include "widgets/FormScale.h"
 #include "widgets/LabelElider.h"
 #include "widgets/PlayerWidget.h"
+#include "widgets/SlimScrollBarStyle.h"
 #include "widgets/addPlayerDialog.h"
 #include "widgets/optionsDialog.h"
 
@@ -48,14 +48,13 @@ MainWindow::MainWindow(QWidget *parent)
     drawnSize = size();
     drawnPlayerArea = form->playerArea->geometry();
     formScale = new FormScale(this, form->centralwidget);
-    formScale->setExtraNeed([this] { return measureRow(); });
-    connect(formScale, &FormScale::fitted, this, &MainWindow::fitToFont);
+    scrollBarStyle = new SlimScrollBarStyle(form->playerArea->verticalScrollBar());
     form->centralwidget->installEventFilter(this);
-    // Fitted to the screen it opens on, then placed in its middle.
+    // Fitted to the screen under the pointer, in its middle.
     if (QScreen *screen = QGuiApplication::screenAt(QCursor::pos()))
         setScreen(screen);
-    formScale->fit();
-    placeInMiddleOfScreen();
+    fitToFont();
+    placeOnScreen(true);
 
     connect(form->addplayerButton, SIGNAL(clicked()), this, SLOT(addPlayer()));
     connect(form->actionAdd_Player, SIGNAL(triggered()), this, SLOT(addPlayer()));
@@ -132,13 +131,19 @@ void MainWindow::on_actionOptions_triggered()
 void MainWindow::changeEvent(QEvent *e)
 {
     QMainWindow::changeEvent(e);
-    if (e->type() != QEvent::LanguageChange)
-        return;
-
-    form->retranslateUi(this);
-    // "Game Title" is only a placeholder: once the user has chosen a title, it stays.
-    if (titleAccepted)
-        form->titleLabel->setText(fromRecord(game.title()));
+    if (e->type() == QEvent::LanguageChange) {
+        form->retranslateUi(this);
+        // "Game Title" is only a placeholder: once the user has chosen a title, it stays.
+        if (titleAccepted)
+            form->titleLabel->setText(fromRecord(game.title()));
+    }
+    // A new font, style or language reaches the window's widgets in no set order, the
+    // window's own event among theirs, and the rows' after it: fitting once the event loop
+    // runs again measures them all with it.
+    if (FormScale::changesFit(e->type()) && !fitPending) {
+        fitPending = true;
+        QMetaObject::invokeMethod(this, &MainWindow::fitToFont, Qt::QueuedConnection);
+    }
 }
 
 // Tab and Shift+Tab reach every row's button, wherever the focus comes from; the player area
@@ -156,56 +161,36 @@ bool MainWindow::focusNextPrevChild(bool next)
     return true;
 }
 
-// The title dialog comes up before the window and is centred on it. Left where Qt puts a new
-// window, the top-left corner, the dialog would appear there, and the window somewhere else
-// once a window manager places it. So the window takes its place first: in the middle of
-// the screen under the pointer, as window managers place new windows. Wayland compositors
-// place every window themselves.
-void MainWindow::placeInMiddleOfScreen()
+// The window's widgets at one factor: the least at which they and a player row hold their
+// texts. Every row as large as that; the player area just wide enough for a row and a slim
+// scroll bar; the window as drawn at the factor, and tall enough for its widgets between the
+// menu and status bars as the font draws them.
+void MainWindow::fitToFont()
 {
-    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
-        return;
-    QRect frame = frameGeometry();
-    frame.moveCenter(screen()->availableGeometry().center());
-    move(frame.topLeft());
-}
+    fitPending = false;
+    // A row measured on its own, in the window's font, rather than in the list.
+    PlayerWidget measured(nullptr, QString());
+    measured.setFont(font());
+    const QSize rowLeast = measured.leastSize();
+    const qreal factor = formScale->fit(FormScale::factorFor(rowLeast, drawnRowSize));
 
-// How much a row grows for the window's font, and the least room it needs, measured on a
-// row of its own rather than in the list.
-qreal MainWindow::measureRow()
-{
-    PlayerWidget row(nullptr, QString());
-    row.setFont(font());
-    rowLeast = row.leastSize();
-    return FormScale::factorFor(rowLeast, drawnRowSize);
-}
-
-// Every row as large as the window's factor; the player area just wide enough for a row
-// and a slim scroll bar; the window as drawn at the factor, and tall enough for its
-// widgets between the menu and status bars as the font draws them.
-void MainWindow::fitToFont(qreal factor)
-{
     rowSize = FormScale::scaled(drawnRowSize, factor);
     for (auto *row : form->widget->findChildren<PlayerWidget *>(Qt::FindDirectChildrenOnly))
         row->setScale(factor);
-
     const QRect area = FormScale::scaled(drawnPlayerArea, factor);
-    if (area.width() - rowSize.width() != scrollBarExtent) {
-        scrollBarExtent = area.width() - rowSize.width();
-        QScrollBar *bar = form->playerArea->verticalScrollBar();
-        QStyle *old = bar->style() == style() ? nullptr : bar->style();
-        auto *slim = new SlimScrollBarStyle(scrollBarExtent);
-        slim->setParent(bar);
-        bar->setStyle(slim);
-        delete old;
-    }
+    const int scrollBarExtent = area.width() - rowSize.width();
+    scrollBarStyle->setExtent(scrollBarExtent);
 
     // The least room keeps the margins the player area is drawn with, beside the buttons
     // or a row and its scroll bar, and one whole row beneath the title line.
     const int margins = formScale->size().width() - area.width();
     const int widest = std::max(form->widget1->layout()->totalMinimumSize().width(),
                                 rowLeast.width() + scrollBarExtent);
-    const int bars = barsHeight();
+    // The menu and status bars' height, as the window's layout gives them room. The status
+    // bar takes the height of a new font only once it is asked to lay itself out again.
+    QEvent relayout(QEvent::LayoutRequest);
+    QCoreApplication::sendEvent(form->statusbar, &relayout);
+    const int bars = layout()->totalMinimumSize().height();
     leastSize = QSize(widest + margins, area.top() + rowSize.height() + bars);
     // The new least size first, so that it does not hold the window at the old one.
     setMinimumSize(leastSize);
@@ -214,37 +199,42 @@ void MainWindow::fitToFont(qreal factor)
     fitToScreen();
 }
 
-// The menu and status bars' height, as the window's layout gives them room. The status bar
-// takes the height of a new font only once it is asked to lay itself out again.
-int MainWindow::barsHeight() const
-{
-    QEvent relayout(QEvent::LayoutRequest);
-    QCoreApplication::sendEvent(form->statusbar, &relayout);
-    return layout()->totalMinimumSize().height();
-}
-
 // The whole frame lies within the available area of the window's screen. A window that
 // area cannot hold at its font takes all of it, and its widgets give way.
 void MainWindow::fitToScreen()
 {
-    const QRect available = screen()->availableGeometry();
-    const QRect frame = frameGeometry();
     if (windowHandle())
         fittedFrame = windowHandle()->frameMargins();
-    const QSize room = available.size() - (frame.size() - size());
+    const QSize room = screen()->availableGeometry().size() - (frameGeometry().size() - size());
     setMinimumSize(leastSize.boundedTo(room));
     if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
         return;
     resize(size().boundedTo(room));
-    if (!isVisible())
+    if (isVisible())
+        placeOnScreen(false);
+}
+
+// Moves the frame within the available area of the window's screen: no further than it must
+// once the window is shown, and into the middle of the screen as it opens.
+//
+// The title dialog comes up before the window and is centred on it. Left where Qt puts a new
+// window, the top-left corner, the dialog would appear there, and the window somewhere else
+// once a window manager places it. So the window takes its place first, as window managers
+// place new windows. Wayland compositors place every window themselves.
+void MainWindow::placeOnScreen(bool inMiddle)
+{
+    if (inMiddle && QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
         return;
-    QRect inside = frameGeometry();
-    inside.moveLeft(std::min(std::max(inside.left(), available.left()),
-                             available.right() + 1 - inside.width()));
-    inside.moveTop(std::min(std::max(inside.top(), available.top()),
-                            available.bottom() + 1 - inside.height()));
-    if (inside != frameGeometry())
-        move(inside.topLeft());
+    const QRect available = screen()->availableGeometry();
+    QRect frame = frameGeometry();
+    if (inMiddle)
+        frame.moveCenter(available.center());
+    frame.moveLeft(
+        std::min(std::max(frame.left(), available.left()), available.right() + 1 - frame.width()));
+    frame.moveTop(
+        std::min(std::max(frame.top(), available.top()), available.bottom() + 1 - frame.height()));
+    if (inMiddle || frame != frameGeometry())
+        move(frame.topLeft());
 }
 
 // A window manager frames a window only once it is mapped, and tells Qt of the frame a
@@ -279,9 +269,10 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-// While every row can have its full height, the rows share the player area. Past that,
-// the area scrolls, and each row keeps the height it is drawn for. The list stays where it
-// is scrolled to.
+// While the rows' heights, without the spacing between them, fit in the player area, the rows
+// share it: each is then at most a few pixels shorter than drawn. Past that, the area
+// scrolls, and each row keeps the height it is drawn for. The list stays where it is
+// scrolled to.
 void MainWindow::fitPlayerArea()
 {
     const int rows = form->playerGrid->count();

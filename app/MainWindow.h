@@ -10,6 +10,7 @@ namespace Ui {
 class MainWindow;
 }
 class FormScale;
+class SlimScrollBarStyle;
 
 // The game's window: the title line, one row per player and the commands of the "Game" menu.
 class MainWindow : public QMainWindow {
@@ -41,24 +42,21 @@ private:
     // Lets the tests compare the record with what the window shows.
     friend class MainWindowRecord;
 
-    void placeInMiddleOfScreen();
-    qreal measureRow();
-    void fitToFont(qreal factor);
-    int barsHeight() const;
+    void fitToFont();
     void fitToScreen();
+    void placeOnScreen(bool inMiddle);
     void fitPlayerArea();
 
     std::unique_ptr<Ui::MainWindow> form;
     FormScale *formScale;
+    SlimScrollBarStyle *scrollBarStyle;
     QSize drawnSize;
     QRect drawnPlayerArea;
     // A player row's size, which grows with the font.
     QSize rowSize;
-    // The least room a row's texts need.
-    QSize rowLeast;
     // The least size that shows the title line, the buttons and one whole row.
     QSize leastSize;
-    int scrollBarExtent = -1;
+    bool fitPending = false;
     // The frame the window was last fitted to the screen with.
     QMargins fittedFrame;
     Game game;

@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <iterator>
 
 namespace {
 
@@ -57,12 +56,8 @@ FormScale::FormScale(QWidget *form, QWidget *area)
     // lowest widget does.
     drawnSize =
         sizesForm ? form->size() : QSize(form->width(), container->childrenRect().bottom() + 1);
-    form->installEventFilter(this);
-}
-
-void FormScale::setExtraNeed(std::function<qreal()> need)
-{
-    extraNeed = std::move(need);
+    if (sizesForm)
+        form->installEventFilter(this);
 }
 
 QSize FormScale::scaled(QSize drawn, qreal factor)
@@ -82,17 +77,22 @@ QRect FormScale::scaled(const QRect &drawn, qreal factor)
 
 qreal FormScale::factorFor(QSize content, QSize drawn)
 {
-    qreal factor = 1;
-    if (drawn.width() > 0)
-        factor = std::max(factor, qreal(content.width()) / drawn.width());
-    if (drawn.height() > 0)
-        factor = std::max(factor, qreal(content.height()) / drawn.height());
-    return factor;
+    const auto ratio = [](int need, int has) {
+        return has > 0 ? qreal(need) / has : 1.0;
+    };
+    return std::max(
+        {1.0, ratio(content.width(), drawn.width()), ratio(content.height(), drawn.height())});
+}
+
+bool FormScale::changesFit(QEvent::Type change)
+{
+    return change == QEvent::FontChange || change == QEvent::StyleChange ||
+           change == QEvent::LanguageChange || change == QEvent::LayoutDirectionChange;
 }
 
 qreal FormScale::needed() const
 {
-    qreal factor = extraNeed ? extraNeed() : 1.0;
+    qreal factor = 1;
     for (const Part &part : parts) {
         // The player list scrolls: it needs no more room for more content. A hidden widget
         // needs none, and one drawn empty holds nothing.
@@ -104,11 +104,11 @@ qreal FormScale::needed() const
     return factor;
 }
 
-void FormScale::fit()
+qreal FormScale::fit(qreal least)
 {
     fitPending = false;
     fitFieldsToText(*form);
-    const qreal factor = needed();
+    const qreal factor = std::max(least, needed());
     if (factor != current || form->layoutDirection() != placedDirection) {
         current = factor;
         // A main window's central widget has its own size once shown; before, it takes the
@@ -118,6 +118,7 @@ void FormScale::fit()
             form->resize(size());
     }
     emit fitted(factor);
+    return factor;
 }
 
 void FormScale::place(QSize room)
@@ -145,14 +146,10 @@ void FormScale::place(QSize room)
 // own event among theirs; fitting once the event loop runs again measures them all with it.
 bool FormScale::eventFilter(QObject *watched, QEvent *event)
 {
-    static constexpr QEvent::Type refits[] = {
-        QEvent::FontChange,     QEvent::ApplicationFontChange, QEvent::StyleChange,
-        QEvent::LanguageChange, QEvent::LayoutDirectionChange,
-    };
-    if (watched == form && std::ranges::find(refits, event->type()) != std::end(refits) &&
-        !fitPending) {
+    if (watched == form && changesFit(event->type()) && !fitPending) {
         fitPending = true;
-        QMetaObject::invokeMethod(this, &FormScale::fit, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { fit(); }, Qt::QueuedConnection);
     }
     return QObject::eventFilter(watched, event);
 }

@@ -53,7 +53,6 @@ QSize PlayerWidget::leastSize() const
 void PlayerWidget::setScale(qreal factor)
 {
     scale = factor;
-    resize(FormScale::scaled(drawnContent.size(), factor));
     placeContent();
 }
 

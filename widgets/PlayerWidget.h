@@ -21,8 +21,9 @@ public:
     // The least room the row's texts need in its font: a "…" for the name, the longest
     // total there is and the button.
     QSize leastSize() const;
-    // Draws the row at a factor of the size it is drawn for (see FormScale). The list
-    // decides it, so that every row is alike; a row narrower than that gives way on its name.
+    // Draws the row's content at a factor of the size it is drawn for (see FormScale); the
+    // list sizes the row. The list decides the factor, so that every row is alike; a row
+    // narrower than its content gives way on its name.
     void setScale(qreal factor);
 
 protected:

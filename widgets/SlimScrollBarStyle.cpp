@@ -1,7 +1,8 @@
-#include "app/SlimScrollBarStyle.h"
+#include "widgets/SlimScrollBarStyle.h"
 
 #include <QApplication>
 #include <QPainter>
+#include <QScrollBar>
 #include <QStyleFactory>
 #include <QStyleOptionSlider>
 
@@ -46,9 +47,20 @@ QColor handleColour(const QPalette &palette, qreal ratio)
 } // namespace
 
 // Based on the style the application runs with, which may differ from the desktop's own.
-SlimScrollBarStyle::SlimScrollBarStyle(int extent)
-    : QProxyStyle(QStyleFactory::create(QApplication::style()->name())), extent(extent)
+SlimScrollBarStyle::SlimScrollBarStyle(QScrollBar *bar)
+    : QProxyStyle(QStyleFactory::create(QApplication::style()->name())), scrollBar(bar)
 {
+    setParent(bar);
+    bar->setStyle(this);
+}
+
+void SlimScrollBarStyle::setExtent(int width)
+{
+    if (width == extent)
+        return;
+    extent = width;
+    QEvent change(QEvent::StyleChange);
+    QCoreApplication::sendEvent(scrollBar, &change);
 }
 
 int SlimScrollBarStyle::pixelMetric(PixelMetric metric, const QStyleOption *option,
@@ -59,7 +71,8 @@ int SlimScrollBarStyle::pixelMetric(PixelMetric metric, const QStyleOption *opti
     return QProxyStyle::pixelMetric(metric, option, widget);
 }
 
-// The whole bar is the groove; the handle is as long as the share of the list in view.
+// The whole bar is the groove; the handle is as long as the share of the list in view. The
+// base style finds the part under the pointer from these.
 QRect SlimScrollBarStyle::subControlRect(ComplexControl control, const QStyleOptionComplex *option,
                                          SubControl subControl, const QWidget *widget) const
 {
@@ -94,20 +107,6 @@ QRect SlimScrollBarStyle::subControlRect(ComplexControl control, const QStyleOpt
     default:
         return QRect();
     }
-}
-
-QStyle::SubControl SlimScrollBarStyle::hitTestComplexControl(ComplexControl control,
-                                                             const QStyleOptionComplex *option,
-                                                             const QPoint &position,
-                                                             const QWidget *widget) const
-{
-    if (control != CC_ScrollBar)
-        return QProxyStyle::hitTestComplexControl(control, option, position, widget);
-    for (SubControl part : {SC_ScrollBarSlider, SC_ScrollBarSubPage, SC_ScrollBarAddPage}) {
-        if (subControlRect(control, option, part, widget).contains(position))
-            return part;
-    }
-    return SC_None;
 }
 
 void SlimScrollBarStyle::drawComplexControl(ComplexControl control,
