@@ -5,6 +5,7 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QStyle>
+#include <QTimer>
 #include <QWidget>
 
 #include <algorithm>
@@ -148,8 +149,7 @@ bool FormScale::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == form && changesFit(event->type()) && !fitPending) {
         fitPending = true;
-        QMetaObject::invokeMethod(
-            this, [this] { fit(); }, Qt::QueuedConnection);
+        QTimer::singleShot(0, this, [this] { fit(); });
     }
     return QObject::eventFilter(watched, event);
 }
