@@ -82,14 +82,9 @@ private slots:
     void optionsTypingReplacesTheTitle_data();
     void optionsTypingReplacesTheTitle();
     void initTestCase();
-    void cleanup();
 
 private:
-    void useDesktopFontAt(qreal pointSize);
-
     bool drawnFontLoaded = false;
-    QFont desktopFont;
-    QPalette desktopPalette;
 };
 
 // The desktop's font is the one the forms are drawn for, where it can be loaded; elsewhere
@@ -97,24 +92,6 @@ private:
 void MainWindowTest::initTestCase()
 {
     drawnFontLoaded = testFonts::use(testFonts::drawnFor.name, testFonts::drawnFor.desktopSize);
-    desktopFont = QApplication::font();
-    desktopPalette = QApplication::palette();
-}
-
-// As a desktop sets a larger or smaller size of its font.
-void MainWindowTest::useDesktopFontAt(qreal pointSize)
-{
-    QFont font = desktopFont;
-    font.setPointSizeF(pointSize);
-    QApplication::setFont(font);
-}
-
-void MainWindowTest::cleanup()
-{
-    // The font and direction the desktop gives, whatever a test set.
-    QApplication::setFont(desktopFont);
-    QApplication::setLayoutDirection(Qt::LeftToRight);
-    QApplication::setPalette(desktopPalette);
 }
 
 void MainWindowTest::titleDialogComesFirst_data()
